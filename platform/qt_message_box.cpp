@@ -1,0 +1,65 @@
+#include "qt_message_box.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace ovalto {
+
+MessageButton QtMessageBoxes::Show(MessageType type, const std::string& text, unsigned buttons) {
+  QMessageBox box(parent_);
+  switch (type) {
+    case MessageType::Warning:
+      box.setIcon(QMessageBox::Warning);
+      box.setWindowTitle(texts_.Warning);
+      break;
+    case MessageType::Error:
+      box.setIcon(QMessageBox::Critical);
+      box.setWindowTitle(texts_.Error);
+      break;
+    case MessageType::Information:
+      box.setIcon(QMessageBox::Information);
+      box.setWindowTitle(texts_.Information);
+      break;
+    case MessageType::Confirmation:
+      box.setIcon(QMessageBox::Question);
+      box.setWindowTitle(texts_.Confirmation);
+      break;
+  }
+  box.setText(QString::fromStdString(text));
+
+  struct Choice {
+    MessageButton button;
+    const QString* caption;
+    QMessageBox::ButtonRole role;
+  };
+  const Choice choices[] = {
+      {kButtonYes, &texts_.Yes, QMessageBox::YesRole},
+      {kButtonNo, &texts_.No, QMessageBox::NoRole},
+      {kButtonOk, &texts_.Ok, QMessageBox::AcceptRole},
+      {kButtonCancel, &texts_.Cancel, QMessageBox::RejectRole},
+  };
+  QAbstractButton* added[4] = {};
+  MessageButton onlyButton = kButtonCancel;
+  int count = 0;
+  for (int i = 0; i < 4; ++i) {
+    if (buttons & choices[i].button) {
+      added[i] = box.addButton(*choices[i].caption, choices[i].role);
+      onlyButton = choices[i].button;
+      ++count;
+    }
+  }
+  if (count == 1) box.setEscapeButton(box.buttons().first());
+  box.exec();
+  for (int i = 0; i < 4; ++i) {
+    if (added[i] && box.clickedButton() == added[i]) return choices[i].button;
+  }
+  return count == 1 ? onlyButton : kButtonCancel;
+}
+
+void QtMessageBoxes::ShowRaisedError(const std::string& text) {
+  QMessageBox box(QMessageBox::Critical, texts_.Title, QString::fromStdString(text), QMessageBox::NoButton, parent_);
+  box.addButton(texts_.Ok, QMessageBox::AcceptRole);
+  box.exec();
+}
+
+}  // namespace ovalto

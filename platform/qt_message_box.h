@@ -1,0 +1,40 @@
+// Message boxes on the desktop, with the program's own Russian captions and
+// button texts rather than the desktop's.
+#pragma once
+
+#include <QString>
+
+#include "message_box.h"
+
+class QWidget;
+
+namespace ovalto {
+
+struct MessageTexts {
+  QString Warning = QStringLiteral("Предупреждение");
+  QString Error = QStringLiteral("Ошибка");
+  QString Information = QStringLiteral("Информация");
+  QString Confirmation = QStringLiteral("Подтверждение");
+  QString Yes = QStringLiteral("&Да");
+  QString No = QStringLiteral("&Нет");
+  QString Ok = QStringLiteral("OK");
+  QString Cancel = QStringLiteral("Отмена");
+  QString Title = QStringLiteral("Ovalto 4");  // caption of an unhandled error
+};
+
+class QtMessageBoxes : public MessageBoxes {
+ public:
+  explicit QtMessageBoxes(MessageTexts texts = {}) : texts_(std::move(texts)) {}
+
+  // Boxes are modal to this window (none: to the whole application).
+  void SetParent(QWidget* parent) { parent_ = parent; }
+
+  MessageButton Show(MessageType type, const std::string& text, unsigned buttons) override;
+  void ShowRaisedError(const std::string& text) override;
+
+ private:
+  MessageTexts texts_;
+  QWidget* parent_ = nullptr;
+};
+
+}  // namespace ovalto
