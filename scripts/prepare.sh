@@ -1,0 +1,35 @@
+# Shared by run.sh and test.sh: makes sure the Debian packages that the build
+# and the tests need are there. Sourced, not run.
+
+OVALTO_PACKAGES=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-charts-dev libgl-dev
+  libjpeg-dev zlib1g-dev
+  googletest libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  fonts-dejavu-core
+)
+
+ovalto_missing_packages() {
+  local package
+  for package in "${OVALTO_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null | grep -q '^install ok installed$' || printf '%s ' "$package"
+  done
+}
+
+ovalto_prepare() {
+  local missing
+  missing=$(ovalto_missing_packages)
+  [ -z "$missing" ] && return 0
+  if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing: $missing"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    # shellcheck disable=SC2086
+    apt-get install -y -qq --no-install-recommends $missing
+  else
+    echo "These Debian packages are missing. Install them, then run this script again:"
+    echo "  sudo apt-get install -y $missing"
+    exit 1
+  fi
+}
