@@ -1,0 +1,10 @@
+// The about text of the start screen.
+#pragma once
+
+#include <QString>
+
+namespace ovalto {
+
+QString AboutText();
+
+}  // namespace ovalto

@@ -1,0 +1,270 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "pictures.h"
+#include "start_screen.h"
+
+namespace ovalto {
+
+namespace {
+
+constexpr int kPageAreaWidth = 591;
+constexpr int kWindowWidth = 1024;
+constexpr int kWindowHeight = 768;
+
+QLabel* TitleLabel(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  QFont font = label->font();
+  font.setBold(true);
+  font.setPointSize(14);
+  label->setFont(font);
+  label->setContentsMargins(12, 8, 12, 8);
+  return label;
+}
+
+QToolButton* ToolButton(const QString& name, const QString& text, QToolBar* bar) {
+  auto* button = new QToolButton(bar);
+  button->setObjectName(name);
+  button->setText(text);
+  button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  bar->addWidget(button);
+  return button;
+}
+
+}  // namespace
+
+QString ProgramFolderOf(const QString& programDirectory) {
+  return programDirectory.endsWith(QLatin1Char('/')) ? programDirectory : programDirectory + QLatin1Char('/');
+}
+
+TfMain::TfMain(Services services, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      services_(services),
+      session_(services.Messages) {
+  setObjectName(QStringLiteral("fMain"));
+  setCentralWidget(new QWidget(this));
+  pnM = new StartScreen(ClientArea());
+  connect(pnM, &StartScreen::ChoiceMade, this, &TfMain::ImMainMouseUp);
+  connect(pnM, &StartScreen::LinkClicked, this,
+          [this](const QString& address) { services_.Desktop.Open(address.toStdString()); });
+  CreateCalculationScreen();
+  CreateProjectScreens();
+
+  // The hidden main menu's only item, "Help", lives on as its shortcut.
+  auto* fdsg1 = new QAction(QStringLiteral("Help"), this);
+  fdsg1->setObjectName(QStringLiteral("fdsg1"));
+  fdsg1->setShortcut(Qt::Key_F1);
+  connect(fdsg1, &QAction::triggered, this, &TfMain::fdsg1Click);
+  addAction(fdsg1);
+
+  FormCreate();
+}
+
+TfMain::~TfMain() = default;
+
+void TfMain::CreateCalculationScreen() {
+  pcM = new QTabWidget(ClientArea());
+  pcM->setObjectName(QStringLiteral("pcM"));
+  static const char* const kPages[4] = {"Отопление", "Водоснабжение", "Вентиляция и кондиционирование", "Технология"};
+  for (int i = 0; i < 4; ++i) {
+    tsh[i] = new QWidget(pcM);
+    tsh[i]->setObjectName(QStringLiteral("tsh%1").arg(i + 1));
+    pcM->addTab(tsh[i], QString::fromUtf8(kPages[i]));
+  }
+  connect(pcM, &QTabWidget::currentChanged, this, [this] { pcMChange(); });
+
+  Img[0] = LoadPicture(Picture::SystemHeating);
+  Img[1] = LoadPicture(Picture::SystemWaterSupply);
+  Img[2] = LoadPicture(Picture::SystemVentilation);
+  Img[3] = LoadPicture(Picture::SystemProcess);
+  ImR = new QLabel(ClientArea());
+  ImR->setObjectName(QStringLiteral("ImR"));
+  ImR->setScaledContents(true);
+  ImR->installEventFilter(this);
+
+  BackB = new QPushButton(QStringLiteral("Главное меню"), ClientArea());
+  BackB->setObjectName(QStringLiteral("BackB"));
+  BackB->setToolTip(QStringLiteral("Вернуться в главное меню"));
+  BackB->resize(120, 30);
+  connect(BackB, &QPushButton::clicked, this, &TfMain::tbDownClick);
+
+  pnR = new QWidget(ClientArea());
+  pnR->setObjectName(QStringLiteral("pnR"));
+  auto* layout = new QVBoxLayout(pnR);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addStretch(1);
+  CBAR = new QToolBar(pnR);
+  CBAR->setObjectName(QStringLiteral("CBAR"));
+  bbCalk = ToolButton(QStringLiteral("bbCalk"), QStringLiteral("Расчет"), CBAR);
+  bbDiag = ToolButton(QStringLiteral("bbDiag"), QStringLiteral("Диаграмма"), CBAR);
+  bbPrnt = ToolButton(QStringLiteral("bbPrnt"), QStringLiteral("Печать"), CBAR);
+  bbExcel = ToolButton(QStringLiteral("bbExcel"), QStringLiteral("MS Excel"), CBAR);
+  tbDown = ToolButton(QStringLiteral("tbDown"), QStringLiteral("Назад"), CBAR);
+  connect(tbDown, &QToolButton::clicked, this, &TfMain::tbDownClick);
+  layout->addWidget(CBAR);
+}
+
+void TfMain::CreateProjectScreens() {
+  const QString highlight = QApplication::palette().color(QPalette::Highlight).name();
+
+  pnPRJ = new QWidget(ClientArea());
+  pnPRJ->setObjectName(QStringLiteral("pnPRJ"));
+  auto* editor = new QVBoxLayout(pnPRJ);
+  Lprj = TitleLabel(QString(), pnPRJ);
+  Lprj->setObjectName(QStringLiteral("Lprj"));
+  Lprj->setStyleSheet(QStringLiteral("color: %1;").arg(highlight));
+  editor->addWidget(Lprj);
+  editor->addStretch(1);
+  auto* bbOtm = new QPushButton(QStringLiteral("Назад"), pnPRJ);
+  bbOtm->setObjectName(QStringLiteral("bbOtm"));
+  editor->addWidget(bbOtm, 0, Qt::AlignRight);
+
+  pnLST = new QWidget(ClientArea());
+  pnLST->setObjectName(QStringLiteral("pnLST"));
+  auto* list = new QVBoxLayout(pnLST);
+  Llst = TitleLabel(QStringLiteral("Список проектов"), pnLST);
+  Llst->setObjectName(QStringLiteral("Llst"));
+  Llst->setStyleSheet(QStringLiteral("color: %1;").arg(highlight));
+  list->addWidget(Llst);
+  list->addStretch(1);
+  auto* ToolButton5 = new QPushButton(QStringLiteral("Назад"), pnLST);
+  ToolButton5->setObjectName(QStringLiteral("ToolButton5"));
+  list->addWidget(ToolButton5, 0, Qt::AlignRight);
+
+  // Both ways back lead to the start screen.
+  for (QPushButton* back : {bbOtm, ToolButton5}) {
+    connect(back, &QPushButton::clicked, this, [this] {
+      viewMode_ = kStartScreen;
+      session_.CalcKindCode = 0;
+      SwitchView(true);
+    });
+  }
+}
+
+void TfMain::FormCreate() {
+  setWindowTitle(QStringLiteral("Ovalto 4.77c"));
+}
+
+bool TfMain::eventFilter(QObject* watched, QEvent* event) {
+  // The system picture is a way back as well.
+  if (watched == ImR && event->type() == QEvent::MouseButtonRelease) tbDownClick();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TfMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  FormShow();
+}
+
+void TfMain::FormShow() {
+  pnM->PlaceComponents();
+  viewMode_ = kStartScreen;
+  session_.CalcKindCode = 0;
+  SwitchView(true);
+  resize(kWindowWidth, kWindowHeight);
+  if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+  programFolder_ = ProgramFolderOf(QCoreApplication::applicationDirPath());
+  currentProjectNumber_.clear();
+  projectContext_ = -1;
+  // The catalogues and the projects file are read at this point once the
+  // project store exists.
+}
+
+void TfMain::HideInputEditors() { session_.Grid.HideInputEditors(); }
+
+void TfMain::SwitchView(bool refill) {
+  const bool calculation = viewMode_ > 0;
+  const bool kindChosen = session_.CalcKindCode > 0;
+  ImR->setPixmap(Img[pcM->currentIndex()]);
+  ImR->setVisible(calculation && !kindChosen);
+  BackB->setVisible(calculation && !kindChosen);
+  pnPRJ->setVisible(viewMode_ == kProjectEditor);
+  pnLST->setVisible(viewMode_ == kProjectList);
+  pnM->setVisible(viewMode_ == kStartScreen);
+  pcM->setVisible(calculation);
+  pnR->setVisible(calculation && kindChosen);
+  HideInputEditors();
+  FormResize();
+  if (!refill) return;
+  // The project list and the project editor are filled here once the
+  // project store exists.
+  QCoreApplication::processEvents();
+}
+
+void TfMain::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  FormResize();
+}
+
+void TfMain::FormResize() {
+  const QRect client = ClientArea()->rect();
+  pnM->setGeometry(client);
+  pnPRJ->setGeometry(client);
+  pnLST->setGeometry(client);
+  pcM->setGeometry(0, 0, kPageAreaWidth, client.height());
+  const QRect rest(kPageAreaWidth, 0, client.width() - kPageAreaWidth, client.height());
+  ImR->setGeometry(rest);
+  pnR->setGeometry(rest);
+  BackB->move(pcM->width() - BackB->width() - 8, client.height() - BackB->height() - 7);
+  BackB->raise();
+}
+
+void TfMain::ImMainMouseUp(int choice) {
+  if (choice == 0) return;
+  {
+    const QSignalBlocker quiet(pcM);
+    pcM->setCurrentIndex(0);
+  }
+  session_.PageTag = 1;
+  projectContext_ = -1;
+  switch (choice) {
+    case 1:
+      viewMode_ = kCalculationScreen;
+      break;
+    case 2:
+      viewMode_ = kProjectEditor;
+      Lprj->setText(QStringLiteral("Создание проекта"));
+      currentProjectNumber_.clear();
+      break;
+    default:
+      viewMode_ = kProjectList;
+      break;
+  }
+  SwitchView(true);
+  unsetCursor();
+}
+
+void TfMain::pcMChange() {
+  QCoreApplication::processEvents();
+  session_.PageTag = pcM->currentIndex() + 1;
+  session_.CalcKindCode = 0;
+  session_.VariableList.clear();
+  SwitchView(true);
+}
+
+void TfMain::tbDownClick() {
+  if (!BackB->isHidden()) {
+    viewMode_ = kStartScreen;
+    session_.CalcKindCode = 0;
+    SwitchView(true);
+  } else {
+    pcMChange();
+  }
+  projectContext_ = -1;
+}
+
+void TfMain::fdsg1Click() {
+  services_.Desktop.Open((programFolder_ + QStringLiteral("help/01_Общая_часть.htm")).toStdString());
+}
+
+}  // namespace ovalto

@@ -1,0 +1,92 @@
+// The calculator's one window. It shows one of four screens at a time (start
+// screen, calculation, project editor, project list) and owns the state of
+// the calculation that every screen shares.
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "calc_session.h"
+#include "shell.h"
+#include "user_data.h"
+
+namespace ovalto {
+
+class StartScreen;
+
+// The desktop services the window uses; tests hand in their own.
+struct Services {
+  MessageBoxes& Messages;
+  Shell& Desktop;
+  UserDataStore& UserData;
+};
+
+enum ViewModes { kStartScreen = 0, kCalculationScreen = 1, kProjectEditor = -2, kProjectList = -3 };
+
+// The folder of the program file with a trailing separator.
+QString ProgramFolderOf(const QString& programDirectory);
+
+class TfMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TfMain(Services services, QWidget* parent = nullptr);
+  ~TfMain() override;
+
+  void SwitchView(bool refill);
+  void FormResize();
+  void HideInputEditors();
+  void pcMChange();
+  void ImMainMouseUp(int choice);
+  void tbDownClick();
+  void fdsg1Click();
+
+  int ViewMode() const { return viewMode_; }
+  const QString& ProgramFolder() const { return programFolder_; }
+  CalcSession& Session() { return session_; }
+  StartScreen* StartPanel() const { return pnM; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void FormCreate();
+  void FormShow();
+  void CreateCalculationScreen();
+  void CreateProjectScreens();
+  QWidget* ClientArea() const { return centralWidget(); }
+
+  Services services_;
+  CalcSession session_;
+  int viewMode_ = kStartScreen;
+  QString programFolder_;
+  double projectContext_ = -1;    // -1: opened from the start screen
+  QString currentProjectNumber_;  // empty: a new project
+  bool shown_ = false;
+
+  StartScreen* pnM = nullptr;
+  QTabWidget* pcM = nullptr;
+  QWidget* tsh[4] = {};
+  QLabel* ImR = nullptr;
+  QPixmap Img[4];
+  QPushButton* BackB = nullptr;
+  QWidget* pnR = nullptr;
+  QToolBar* CBAR = nullptr;
+  QToolButton* bbCalk = nullptr;
+  QToolButton* bbDiag = nullptr;
+  QToolButton* bbPrnt = nullptr;
+  QToolButton* bbExcel = nullptr;
+  QToolButton* tbDown = nullptr;
+  QWidget* pnPRJ = nullptr;
+  QLabel* Lprj = nullptr;
+  QWidget* pnLST = nullptr;
+  QLabel* Llst = nullptr;
+};
+
+}  // namespace ovalto

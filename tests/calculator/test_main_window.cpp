@@ -1,0 +1,118 @@
+#include "main_window.h"
+
+#include <QApplication>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include "recording_message_boxes.h"
+#include "recording_shell.h"
+#include "start_screen.h"
+
+namespace ovalto {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window.show();
+    QApplication::processEvents();
+  }
+
+  QWidget* Child(const char* name) const { return window.findChild<QWidget*>(name); }
+  bool Shown(const char* name) const { return !Child(name)->isHidden(); }
+
+  testing::RecordingMessageBoxes messages;
+  testing::RecordingShell shell;
+  testing::MemoryUserData userData;
+  TfMain window{{messages, shell, userData}};
+};
+
+TEST(ProgramFolder, GetsExactlyOneTrailingSeparator) {
+  EXPECT_EQ(ProgramFolderOf("/opt/Korvanta/Ovalto4"), "/opt/Korvanta/Ovalto4/");
+  EXPECT_EQ(ProgramFolderOf("/"), "/");
+}
+
+TEST_F(MainWindowTest, StartsOnTheStartScreen) {
+  EXPECT_EQ(window.windowTitle(), "Ovalto 4.77c");
+  EXPECT_EQ(window.size(), QSize(1024, 768));
+  EXPECT_EQ(window.ViewMode(), kStartScreen);
+  EXPECT_TRUE(Shown("pnM"));
+  for (const char* hidden : {"pcM", "ImR", "BackB", "pnR", "pnPRJ", "pnLST"}) EXPECT_FALSE(Shown(hidden)) << hidden;
+  EXPECT_TRUE(window.ProgramFolder().endsWith('/'));
+  EXPECT_TRUE(messages.Shown.empty());
+}
+
+TEST_F(MainWindowTest, CalculationOpensTheHeatingPageWithoutAKind) {
+  auto* pages = window.findChild<QTabWidget*>("pcM");
+  pages->setCurrentIndex(2);
+  window.ImMainMouseUp(1);
+  EXPECT_EQ(window.ViewMode(), kCalculationScreen);
+  EXPECT_EQ(pages->currentIndex(), 0);
+  EXPECT_EQ(window.Session().PageTag, 1);
+  for (const char* shown : {"pcM", "ImR", "BackB"}) EXPECT_TRUE(Shown(shown)) << shown;
+  for (const char* hidden : {"pnM", "pnR"}) EXPECT_FALSE(Shown(hidden)) << hidden;
+
+  // Bottom right corner of the page area.
+  const QWidget* back = Child("BackB");
+  EXPECT_EQ(back->x() + back->width(), 591 - 8);
+  EXPECT_EQ(back->y() + back->height(), window.centralWidget()->height() - 7);
+}
+
+TEST_F(MainWindowTest, PageChangeKeepsThePageTagAndDropsTheKind) {
+  window.ImMainMouseUp(1);
+  window.Session().CalcKindCode = 21211;
+  window.Session().VariableList = "Dn,Wiz";
+  window.findChild<QTabWidget*>("pcM")->setCurrentIndex(3);
+  EXPECT_EQ(window.Session().PageTag, 4);
+  EXPECT_EQ(window.Session().CalcKindCode, 0);
+  EXPECT_EQ(window.Session().VariableList, "");
+  EXPECT_TRUE(Shown("ImR"));
+}
+
+TEST_F(MainWindowTest, ProjectChoicesOpenTheirPanelsAndComeBack) {
+  window.ImMainMouseUp(2);
+  EXPECT_EQ(window.ViewMode(), kProjectEditor);
+  EXPECT_TRUE(Shown("pnPRJ"));
+  EXPECT_EQ(window.findChild<QLabel*>("Lprj")->text(), "Создание проекта");
+  window.findChild<QPushButton*>("bbOtm")->click();
+  EXPECT_EQ(window.ViewMode(), kStartScreen);
+
+  window.ImMainMouseUp(3);
+  EXPECT_EQ(window.ViewMode(), kProjectList);
+  EXPECT_TRUE(Shown("pnLST"));
+  EXPECT_FALSE(Shown("pnPRJ"));
+  window.findChild<QPushButton*>("ToolButton5")->click();
+  EXPECT_TRUE(Shown("pnM"));
+}
+
+TEST_F(MainWindowTest, BackFromTheKindPickerReturnsToTheStartScreen) {
+  window.ImMainMouseUp(1);
+  window.findChild<QPushButton*>("BackB")->click();
+  EXPECT_EQ(window.ViewMode(), kStartScreen);
+  EXPECT_TRUE(Shown("pnM"));
+}
+
+TEST_F(MainWindowTest, ResizeKeepsThePanelsFillingTheWindow) {
+  window.ImMainMouseUp(1);
+  window.resize(1200, 900);
+  QApplication::processEvents();
+  const int clientHeight = window.centralWidget()->height();
+  EXPECT_EQ(Child("pcM")->geometry(), QRect(0, 0, 591, clientHeight));
+  EXPECT_EQ(Child("ImR")->geometry(), QRect(591, 0, 1200 - 591, clientHeight));
+}
+
+TEST_F(MainWindowTest, F1OpensTheFirstHelpPageInTheProgramFolder) {
+  window.fdsg1Click();
+  ASSERT_EQ(shell.Opened.size(), 1u);
+  EXPECT_EQ(shell.Opened[0], (window.ProgramFolder() + "help/01_Общая_часть.htm").toStdString());
+}
+
+TEST_F(MainWindowTest, WebLinksGoToTheShell) {
+  emit window.StartPanel()->LinkClicked("https://www.ovalto.example/");
+  ASSERT_EQ(shell.Opened.size(), 1u);
+  EXPECT_EQ(shell.Opened[0], "https://www.ovalto.example/");
+}
+
+}  // namespace
+}  // namespace ovalto
