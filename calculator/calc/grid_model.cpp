@@ -20,6 +20,13 @@ const std::string& EditorState::SelectedText() const {
   return Items[static_cast<std::size_t>(ItemIndex)];
 }
 
+void GridModel::HideInputEditors() {
+  for (EditorState* editor : {&cbZN, &cbMS, &cbVD, &cbVV, &cbTS, &cbTI, &cbTP, &cbWI, &cbRG, &cbNP, &cbGW, &bbGetKT}) {
+    editor->Visible = false;
+  }
+  for (EditorState& caption : GroupCaptions) caption.Visible = false;
+}
+
 void GridModel::Resize(int rows) {
   Captions.assign(static_cast<std::size_t>(rows), std::string());
   Values.assign(static_cast<std::size_t>(rows), std::string());

@@ -42,6 +42,8 @@ struct GridModel {
   std::function<void(int row)> CellChanged;
 
   int RowCount() const { return static_cast<int>(Values.size()); }
+  // Hides every in-place editor, the coefficient button and the group captions.
+  void HideInputEditors();
   void Resize(int rows);
   void SetCell(int row, const std::string& text);
 };
