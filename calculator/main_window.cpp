@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
@@ -8,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "climate_tables.h"
 #include "pictures.h"
 #include "start_screen.h"
 
@@ -178,6 +181,17 @@ void TfMain::FormShow() {
   projectContext_ = -1;
   // The catalogues and the projects file are read at this point once the
   // project store exists.
+
+  GridModel& grid = session_.Grid;
+  grid.cbRG.Items.assign(1, std::string());
+  for (const ClimateRecord& row : ClimateTable()) {
+    if (std::find(grid.cbRG.Items.begin(), grid.cbRG.Items.end(), row.Region) == grid.cbRG.Items.end()) {
+      grid.cbRG.Items.emplace_back(row.Region);
+    }
+  }
+  for (int group = 0; group < kGroupCount; ++group) {
+    grid.GroupCaptions[group].Text = session_.Variables.GroupHeaders()[group].Caption;
+  }
 }
 
 void TfMain::HideInputEditors() { session_.Grid.HideInputEditors(); }

@@ -41,6 +41,13 @@ TEST_F(MainWindowTest, StartsOnTheStartScreen) {
   for (const char* hidden : {"pcM", "ImR", "BackB", "pnR", "pnPRJ", "pnLST"}) EXPECT_FALSE(Shown(hidden)) << hidden;
   EXPECT_TRUE(window.ProgramFolder().endsWith('/'));
   EXPECT_TRUE(messages.Shown.empty());
+
+  const GridModel& grid = window.Session().Grid;
+  ASSERT_EQ(grid.cbRG.Items.size(), 77u) << "an empty line, then the 76 regions";
+  EXPECT_EQ(grid.cbRG.Items[0], "");
+  EXPECT_EQ(grid.cbRG.Items[1], "Республика Адыгея");
+  EXPECT_EQ(grid.GroupCaptions[0].Text, "ПАРАМЕТРЫ ОБОРУДОВАНИЯ");
+  EXPECT_EQ(grid.GroupCaptions[6].Text, "РЕЗУЛЬТАТЫ РАСЧЕТА");
 }
 
 TEST_F(MainWindowTest, CalculationOpensTheHeatingPageWithoutAKind) {
