@@ -38,6 +38,17 @@ void OutputWindow::CopyMatch(std::size_t distance, std::size_t length) {
     }
 }
 
+void OutputWindow::Append(const std::uint8_t* data, std::size_t count) {
+    while (count > 0) {
+        if (next == stop) MakeRoom();
+        const std::size_t run = std::min(count, static_cast<std::size_t>(stop - next));
+        std::memcpy(next, data, run);
+        next += run;
+        data += run;
+        count -= run;
+    }
+}
+
 void OutputWindow::MakeRoom() {
     if (Remaining() == 0) FailBadData();  // more output than the entry's size
     Flush();

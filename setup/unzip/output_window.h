@@ -30,6 +30,9 @@ public:
     // the bytes it produces.
     void CopyMatch(std::size_t distance, std::size_t length);
 
+    // Appends bytes taken over unchanged (inflate's stored blocks).
+    void Append(const std::uint8_t* data, std::size_t count);
+
     // Full buffer: writes out and slides the history down. At the entry's size: bad data.
     void MakeRoom();
     // Hands every byte not yet written to the walk.
