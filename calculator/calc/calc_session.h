@@ -3,6 +3,8 @@
 // the tags of its components that carry state, free of widgets.
 #pragma once
 
+#include <array>
+#include <functional>
 #include <string>
 
 #include "grid_model.h"
@@ -10,6 +12,17 @@
 #include "variable_table.h"
 
 namespace ovalto {
+
+class SchemeEngine;
+
+// One kind label of the system pages.
+struct KindLabelState {
+  int Tag = -1;          // -1 selectable, -2 the chosen kind
+  bool Bold = false;     // under the mouse, or chosen
+  bool Enabled = true;   // sizing an object enables only the kinds that fit it
+};
+
+constexpr int kCalcKindCount = 54;
 
 struct CalcSession {
   explicit CalcSession(MessageBoxes& messages) : Messages(messages), Variables(Grid, messages) {}
@@ -29,6 +42,19 @@ struct CalcSession {
 
   int PageTag = 1;            // the shown system page: 1 heating .. 4 process
   int CalkTag = 0;            // 1 while a calculation run steps through the grid
+
+  SchemeEngine* Engine = nullptr;  // set once by the window; the grid derives inputs through it
+  int ObjectKind = 0;         // kind of the project object being sized (10..13); 0 none
+  int CbarTag = 0;            // the kind whose first run stepped through every row; 0 none
+  std::string KindCaption;    // the chosen kind's name as the chart panel shows it
+  bool CalkEnabled = false;   // "Расчет" is offered only while the grid has rows
+  std::array<KindLabelState, kCalcKindCount> KindLabels;  // in the order of CalcKinds()
+
+  // The in-place editor of the grid that has the keyboard focus; null while
+  // the grid itself or any other control has it.
+  const EditorState* FocusedEditor = nullptr;
+  // Asks the window to move the focus to that editor (null: to the grid).
+  std::function<void(const EditorState* editor)> FocusRequested;
 };
 
 }  // namespace ovalto
