@@ -1,0 +1,23 @@
+// Every picture of the calculator's main window, by the file it is kept in.
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+namespace pictures {
+
+struct NamedPicture {
+  QString FileName;
+  QImage Image;
+};
+
+// Background, the two button faces and the maker's logo of the start screen.
+QList<NamedPicture> DrawStartScreenPictures();
+// The four system pictures shown beside the kind picker, and the program logo
+// of the chart panel.
+QList<NamedPicture> DrawSystemPictures();
+// The pictures of the kind picker's pages, with the kind markers.
+QList<NamedPicture> DrawPagePictures();
+
+}  // namespace pictures
