@@ -16,13 +16,17 @@ namespace {
 constexpr std::size_t kBlockSize = 32768;
 constexpr std::uint32_t kUnknownArchiveDate = 29221;
 
-std::string UpperExtension(const std::string& name) {
+// The extension of a file name without its dot; empty when there is none.
+std::string ExtensionOf(const std::string& name) {
     const std::size_t slash = name.find_last_of('/');
     const std::size_t dot = name.rfind('.');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-    std::string extension = name.substr(dot);
-    for (char& c : extension) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return extension;
+    return name.substr(dot + 1);
+}
+
+std::string UpperText(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
 }
 
 bool HasAceMarker(const std::uint8_t* block) {
@@ -57,7 +61,15 @@ void TUnZIP::SetArchiveFile(const std::string& name) {
 
 void TUnZIP::SetArcType(TArcType) { DetectArchiveType(); }
 
-void TUnZIP::RefreshArchiveDrive() { diskManager_.SetDrive(platform_.DriveOf(archiveFile_)); }
+void TUnZIP::RefreshArchiveDrive() {
+    const std::string drive = platform_.DriveOf(archiveFile_);
+    // A removable drive may hold another disk than when it was last looked at.
+    if (drive == diskManager_.Drive && DriveIsRemovable()) {
+        diskManager_.Refresh();
+    } else {
+        diskManager_.SetDrive(drive);
+    }
+}
 
 bool TUnZIP::DriveHasSpanLabel() const {
     return diskManager_.VolumeLabel.find(kSpanLabelMarker) != std::string::npos;
@@ -114,7 +126,7 @@ void TUnZIP::DetectArchiveType() {
 
     archiveDate_ = kUnknownArchiveDate;
     if (IsKnownArcType(arcType_)) {
-        if (arcType_ == atZip && UpperExtension(archiveFile_) == ".JAR") arcType_ = atJar;
+        if (arcType_ == atZip && UpperText(ExtensionOf(archiveFile_)) == "JAR") arcType_ = atJar;
         std::uint32_t date = 0;
         if (archive_.ModificationDosDateTime(date)) archiveDate_ = date;
     }
@@ -217,30 +229,24 @@ void TUnZIP::ProbeOtherFile(const std::uint8_t* block, std::size_t fill) {
 
 void TUnZIP::SetupVolumeNumbering() {
     volumeNumber_ = 0;
-    char letter = 0;
     const char* defaultExtension = nullptr;
     switch (arcType_) {
-        case atACE: letter = 'C'; defaultExtension = "Ace"; break;
-        case atArj: letter = 'a'; defaultExtension = "Arj"; break;
-        case atRar: case atRarExe: letter = 'r'; defaultExtension = "Rar"; break;
+        case atACE: volumeLetter_ = 'C'; defaultExtension = "Ace"; break;
+        case atArj: volumeLetter_ = 'a'; defaultExtension = "Arj"; break;
+        case atRar: case atRarExe: volumeLetter_ = 'r'; defaultExtension = "Rar"; break;
         default: return;
     }
-    volumeLetter_ = letter;
-    std::string extension = UpperExtension(archiveFile_).empty() ? defaultExtension : "";
-    if (extension.empty()) {
-        const std::size_t dot = archiveFile_.rfind('.');
-        extension = archiveFile_.substr(dot + 1);
-    }
+    std::string extension = ExtensionOf(archiveFile_);
+    if (extension.empty()) extension = defaultExtension;
     std::size_t digitsFrom = extension.size();
     while (digitsFrom > 0 && std::isdigit(static_cast<unsigned char>(extension[digitsFrom - 1]))) --digitsFrom;
-    if (digitsFrom < extension.size()) {
-        // Nine digits are plenty for a volume number and can't overflow.
-        const std::string digits = extension.substr(std::max(digitsFrom, extension.size() > 9 ? extension.size() - 9 : 0));
-        volumeNumber_ = std::stoi(digits) + 1;
-        volumeLetter_ = extension[0];
-    } else {
+    if (digitsFrom == extension.size()) {
         volumeNumber_ = arcType_ == atArj ? 1 : 0;
+        return;
     }
+    // Nine digits are plenty for a volume number and can't overflow.
+    volumeNumber_ = std::stoi(extension.substr(std::max(digitsFrom, extension.size() - std::min<std::size_t>(9, extension.size())))) + 1;
+    volumeLetter_ = extension[0];
 }
 
 }  // namespace unzip

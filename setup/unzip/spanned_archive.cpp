@@ -47,7 +47,6 @@ bool TUnZIP::OpenVolume() {
     } catch (const EInOutError&) {
         RaiseError(archiveFile_, "", "0", kMsgErrorReading);
     }
-    scanEnd_ = archiveSize_;
     currentVolume_ = diskManager_.VolumeLabel;
     volumeNumber_ = static_cast<int>(diskManager_.SpanDiskNumber);
     return true;

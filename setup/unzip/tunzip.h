@@ -162,6 +162,7 @@ private:
 
     // one entry's output (zip_entry_output.cpp)
     bool BuildOutputName(const std::string& name);
+    std::string OutputFolder() const;
     bool ConfirmEntryWrite(bool& exists, TDateTime fileDate);
     bool CheckPassword(const LocalHeaderRecord& local);
     void WriteEntry(bool encrypted, bool& crcPass);
@@ -235,8 +236,6 @@ private:
     int failedCount_ = 0;
     int firstFailureCode_ = 0;
     bool cancelFlag_ = false;
-    std::uint64_t scanEnd_ = 0;
-    std::uint64_t recordPos_ = 0;
     std::vector<ZipEntry> entryList_;
     ZipEntry currentEntry_;
     std::string outputName_;

@@ -70,17 +70,20 @@ bool TUnZIP::BuildOutputName(const std::string& name) {
     if (extractDir_.empty()) extractDir_ = platform_.DriveOf(".") + "/";
     const std::optional<std::string> relative = RelativeOutputPath(name, UseStoredDirs);
     if (!relative) return false;
-    // A relative target folder counts from the root, as it always did.
-    const std::string folder = extractDir_.front() == '/' ? extractDir_ : "/" + extractDir_;
-    outputName_ = folder + *relative;
+    outputName_ = OutputFolder() + *relative;
     return true;
+}
+
+std::string TUnZIP::OutputFolder() const {
+    // A relative target folder counts from the root, as it always did.
+    return extractDir_.front() == '/' ? extractDir_ : "/" + extractDir_;
 }
 
 bool TUnZIP::ConfirmEntryWrite(bool& exists, TDateTime fileDate) {
     timer_.Pause();
     if (OnProgress) OnProgress(*this, 0, archivePercent_);
     std::error_code error;
-    exists = std::filesystem::exists(outputName_, error);
+    exists = std::filesystem::exists(outputName_, error) && !std::filesystem::is_directory(outputName_, error);
     if (ConfirmOverwrites && exists) {
         if (OnFileExists) {
             OnFileExists(*this, outputName_, fileDate, OverwriteMode);
@@ -137,7 +140,7 @@ void TUnZIP::WriteEntry(bool encrypted, bool& crcPass) {
         FailEntry(outputName_, "", kMsgErrorReading);
         return;
     }
-    if (!LiesInsideFolder(outputName_, extractDir_)) {
+    if (!LiesInsideFolder(outputName_, OutputFolder())) {
         FailEntry(outputName_, "name leads outside the target folder", kMsgErrorOpening);
         return;
     }
@@ -145,7 +148,7 @@ void TUnZIP::WriteEntry(bool encrypted, bool& crcPass) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     // Checked again now that the folders exist: a link among them may point elsewhere.
-    if (!LiesInsideFolder(outputName_, extractDir_)) {
+    if (!LiesInsideFolder(outputName_, OutputFolder())) {
         FailEntry(outputName_, "name leads outside the target folder", kMsgErrorOpening);
         return;
     }
@@ -184,7 +187,13 @@ void TUnZIP::WriteEntry(bool encrypted, bool& crcPass) {
     info.flags = entry.Flags;
     info.compressedSize = budget;
     info.uncompressedSize = entry.UncompressedSize;
-    const DecompressResult result = DecompressEntry(info, streams);
+    DecompressResult result;
+    try {
+        result = DecompressEntry(info, streams);
+    } catch (...) {
+        output.Discard();  // the archive or a disk change failed under it: the walk ends
+        throw;
+    }
 
     if (result.status == DecompressStatus::Aborted) {
         output.Discard();

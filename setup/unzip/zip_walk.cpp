@@ -30,7 +30,6 @@ int TUnZIP::RunExtract() {
     failedCount_ = 0;
     firstFailureCode_ = 0;
     newestFileDate_ = 0;
-    recordPos_ = 0;
     archiveRemaining_ = 0;
     archivePercent_ = 0;
     archiveTotal_ = 0;
@@ -52,7 +51,6 @@ int TUnZIP::RunExtract() {
     Fire(OnActivate, *this);
     currentPassword_.clear();
     outputName_.clear();
-    scanEnd_ = archiveSize_;
     startPos_ = headerPos_;
     entryList_.clear();
     spanned_ = false;
