@@ -59,6 +59,11 @@ StartScreen::StartScreen(QWidget* parent) : QWidget(parent) {
 
   Licen = WhiteBoldLabel(AboutText(), this, 8);
   Licen->setObjectName(QStringLiteral("Licen"));
+  // Our bold sans is wider than the 8 pt face the text was set for; a pixel
+  // less keeps all 24 lines inside the panel.
+  QFont aboutFont = Licen->font();
+  aboutFont.setPixelSize(10);
+  Licen->setFont(aboutFont);
   Licen->setWordWrap(true);
   Licen->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   // The text lies over the background and must not swallow its hover.
