@@ -86,7 +86,9 @@ void CalcOuterCoefficient(CalcSession& session, EngineState& state) {
       break;
     case ConvectionGroup::WindDuctSide:
       if (wind > 0) {
-        convective = Div(Power(wind, 0.8) * (5.95 - 1.5 * tn / 100), Power(1500 * variables.GetVariable("Lv"), 0.2));
+        // The side is in mm; the length in the formula is in metres, as for the tank.
+        convective =
+            Div(Power(wind, 0.8) * (5.95 - 1.5 * tn / 100), Power(1500 * variables.GetVariable("Lv") / 1000, 0.2));
       }
       break;
     case ConvectionGroup::None:

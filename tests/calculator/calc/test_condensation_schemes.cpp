@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include "duct_scheme_fixture.h"
+
+namespace ovalto {
+namespace {
+
+class CondensationSchemes : public DuctSchemeFixture {
+ protected:
+  // Cold water in a steel pipe indoors: 5 °C inside, air of 20 °C at 60 %.
+  void ColdPipe() {
+    Choose(21123, {{"Tb", 5}, {"Tn", 20}, {"Vla", 60}, {"Dn", 57}, {"Wst", 3}, {"Lst", 45.4}, {"Liz", 0.035},
+                   {"An", 8}});
+  }
+};
+
+TEST_F(CondensationSchemes, PipeOutsideGivenThickness) {
+  ColdPipe();
+  Given(10);
+  Run();
+  // EN = SaturationPressure(20) = 2.339891
+  // Rins = ln(77 / 57) / (2 pi 0.035) = 0.300754 / 0.219911 = 1.367615
+  // Rwall = ln(57 / 51) / (2 pi 45.4) = 0.111226 / 285.2566 = 0.000390
+  // B = (1.367615 + 0.000390) * 77 / 1000 * pi * 8 = 2.647391
+  // Ts = (2.647391 * 20 + 5) / 3.647391 = 15.8875
+  // h = 100 * SaturationPressure(15.8875) / 2.339891 = 77.179
+  EXPECT_DOUBLE_EQ(Get("Vla"), 77.2);
+  EXPECT_EQ(Get("Wiz"), 10);
+  EXPECT_EQ(state.ChartMode, kChartLine1 | kChartLine3);
+  EXPECT_TRUE(state.Outputs.ChartButton);
+  EXPECT_TRUE(state.Outputs.Print);
+  EXPECT_DOUBLE_EQ(StepOf(120).Series3Value, 77.2);
+}
+
+TEST_F(CondensationSchemes, PipeOutsideCalculatedAndDewPointDerivation) {
+  ColdPipe();
+  Run("Tr");
+  // e = 0.6 * 2.339891 = 1.403935; DewPoint(1.403935) = 12.0155
+  EXPECT_DOUBLE_EQ(Get("Tr"), 12.0);
+  EXPECT_EQ(Get("Wiz"), 0);
+  EXPECT_FALSE(state.Outputs.Chart);
+
+  Run();
+  // Bt = (12.0155 - 5) / (20 - 12.0155) = 0.87865; nearest B at 4 mm (|dev| 0.098)
+  EXPECT_EQ(Get("Wiz"), 4);
+  EXPECT_DOUBLE_EQ(Get("Vla"), 60);
+  EXPECT_GT(StepOf(4).Series1Value, 60);
+  EXPECT_LT(StepOf(3).Series1Value, 60);
+}
+
+TEST_F(CondensationSchemes, DryAirEndsTheRunWithoutResults) {
+  ColdPipe();
+  Set("Vla", 0);
+  Set("Wiz", 33);
+  Run();
+  EXPECT_EQ(Get("Wiz"), 33);
+  EXPECT_EQ(state.ChartMode, 0);
+  EXPECT_FALSE(state.Outputs.Chart);
+  EXPECT_FALSE(state.Outputs.Print);
+}
+
+TEST_F(CondensationSchemes, PipeWallAsThickAsTheRadiusFails) {
+  ColdPipe();
+  Set("Wst", 28.5);
+  EXPECT_THROW(Run(), CalculationFailure);
+}
+
+TEST_F(CondensationSchemes, FlatWallOutside) {
+  Choose(31313, {{"Tb", 5}, {"Tn", 20}, {"Vla", 60}, {"Liz", 0.035}, {"An", 8}});
+  Run();
+  // 1000 * 0.035 / 8 * (12.0155 - 5) / (20 - 12.0155) = 3.844, next step 4
+  EXPECT_EQ(Get("Wiz"), 4);
+
+  Given(10);
+  Run();
+  // B = 10 * 8 / 35 = 2.285714; Ts = (2.285714 * 20 + 5) / 3.285714 = 15.4348
+  // h = 100 * SaturationPressure(15.4348) / 2.339891 = 74.971
+  EXPECT_DOUBLE_EQ(Get("Vla"), 75.0);
+  EXPECT_EQ(Get("Wiz"), 10);
+}
+
+TEST_F(CondensationSchemes, FlatWallBeyondTheThickestStepIs120) {
+  Choose(31313, {{"Tb", 5}, {"Tn", 20}, {"Vla", 98}, {"Liz", 0.035}, {"An", 8}});
+  Run();
+  // Tr = 19.674: 4.375 * 14.674 / 0.326 = 197 mm
+  EXPECT_EQ(Get("Wiz"), 120);
+}
+
+// Air of 20 °C at 50 % in a duct outdoors at -10 °C, 5 m/s.
+TEST_F(CondensationSchemes, RoundDuctInsideUsesTheOuterSurfaceResistance) {
+  Choose(31226, {{"Tb", 20}, {"Tn", -10}, {"Vlv", 50}, {"Dv", 250}, {"Wb", 5}, {"Liz", 0.04}, {"An", 20}});
+  Run("Ab");
+  // Ai = 0.018 (5 * 0.25 / 1.543e-5)^0.8 * 0.02556 / 0.25 = 15.550
+  EXPECT_DOUBLE_EQ(Get("Ab"), 15.5);
+  Run("Trv");
+  // DewPoint(0.5 * 2.339891) = 9.286
+  EXPECT_DOUBLE_EQ(Get("Trv"), 9.3);
+
+  Given(20);
+  Run();
+  // Rins = ln(290 / 250) / (2 pi 0.04) = 0.148420 / 0.251327 = 0.590544
+  // Rout = 1 / (pi * 20 * 0.290) = 0.054881 (metres, added)
+  // B = (0.590544 + 0.054881) * pi * 15.5499 * 0.25 = 0.645425 * 12.212891 = 7.882511
+  // Ts = (7.882511 * 20 - 10) / 8.882511 = 16.6226; h = 100 * SP(16.6226) / 2.339891 = 80.887
+  EXPECT_DOUBLE_EQ(Get("Vlv"), 80.9);
+
+  session.Grid.cbWI.ItemIndex = 0;
+  Set("Vlv", 50);
+  Run();
+  // Bt = (9.2858 + 10) / (20 - 9.2858) = 1.80001; B(3) = 1.9117 is nearest (B(2) = 1.5366)
+  EXPECT_EQ(Get("Wiz"), 3);
+}
+
+TEST_F(CondensationSchemes, RectangularDuctInsideStandardRatio) {
+  Choose(31326, {{"Tb", 20}, {"Tn", -10}, {"Vlv", 50}, {"Lv", 400}, {"Hv", 200}, {"Wb", 5}, {"Liz", 0.04},
+                 {"An", 20}});
+  Given(20);
+  Run();
+  // dh = 0.266667 m; Ai = 15.3505
+  // B = (1 / 20 + 20 / (1000 * 0.04)) * 15.3505 = 0.55 * 15.3505 = 8.442782
+  // Ts = (8.442782 * 20 - 10) / 9.442782 = 16.8230; h = 81.925
+  EXPECT_DOUBLE_EQ(Get("Vlv"), 81.9);
+
+  session.Grid.cbWI.ItemIndex = 0;
+  Set("Vlv", 50);
+  Run();
+  // h(2) = 46.34 < 50 <= h(3) = 51.49: the first step that keeps the surface dry
+  EXPECT_EQ(Get("Wiz"), 3);
+}
+
+TEST_F(CondensationSchemes, RectangularDuctWithNoDryStepIs120) {
+  Choose(31326, {{"Tb", 20}, {"Tn", -30}, {"Vlv", 95}, {"Lv", 400}, {"Hv", 200}, {"Wb", 5}, {"Liz", 0.04},
+                 {"An", 20}});
+  Run();
+  // Even 120 mm leaves the inner surface at 14.7 °C, below the dew point 19.2 °C.
+  EXPECT_EQ(Get("Wiz"), 120);
+}
+
+TEST_F(CondensationSchemes, RectangularDuctSideCoefficientInMetres) {
+  Choose(31326, {{"Tb", 20}, {"Tn", -10}, {"Vlv", 50}, {"Lv", 400}, {"Hv", 200}, {"Wb", 5}, {"W", 5}});
+  Pick(session.Grid.cbTP, "PELLORIT TK");
+  Run("An");
+  // aC = 5^0.8 * (5.95 + 0.15) / (1500 * 0.4)^0.2 = 3.623898 * 6.1 / 3.594434 = 6.1500
+  // aR = 0.35 * (2.705^4 - 2.63^4) / 7.5 = 0.2658; An = round(6.4158, 1)
+  EXPECT_DOUBLE_EQ(Get("An"), 6.4);
+}
+
+TEST_F(CondensationSchemes, ChosenCoefficientSurvivesDerivationUntilReleased) {
+  Choose(31326, {{"Tb", 20}, {"Tn", -10}, {"Vlv", 50}, {"Lv", 400}, {"Hv", 200}, {"Wb", 5}, {"W", 5}});
+  Pick(session.Grid.cbTP, "PELLORIT TK");
+  session.Grid.bbGetKT.Tag = 1;
+  Set("An", 26);
+  Run("An");
+  EXPECT_EQ(Get("An"), 26);
+  session.Grid.bbGetKT.Tag = 0;
+  Run("An");
+  EXPECT_DOUBLE_EQ(Get("An"), 6.4);
+}
+
+}  // namespace
+}  // namespace ovalto

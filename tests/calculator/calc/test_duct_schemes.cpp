@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include "duct_scheme_fixture.h"
+
+namespace ovalto {
+namespace {
+
+class DuctSchemes : public DuctSchemeFixture {
+ protected:
+  // Air of 40 °C at 5 m/s in a round duct of 250 mm indoors at 20 °C.
+  void WarmRoundDuct(double norm) {
+    Choose(31211, {{"Tb", 40}, {"Tn", 20}, {"De", 250}, {"Wb", 5}, {"Kdp", 1.2}, {"Liz", 0.04}, {"An", 10},
+                   {"QL", norm}});
+  }
+  // The same air in a rectangular duct of 400 x 200 mm.
+  void WarmRectangularDuct(double norm) {
+    Choose(31311, {{"Tb", 40}, {"Tn", 20}, {"Lv", 400}, {"Hv", 200}, {"Wb", 5}, {"Kdp", 1.2}, {"Liz", 0.04},
+                   {"An", 10}, {"QL", norm}});
+  }
+  // 1000 kg/h of air cooling from 40 °C over 50 m of round duct outdoors at -10 °C.
+  void CoolingRoundDuct(double endTemperature) {
+    Choose(31224, {{"T1", 40}, {"T2", endTemperature}, {"Tn", -10}, {"Dv", 250}, {"L", 50}, {"Gm", 1000},
+                   {"Pb", 1.205}, {"Cp", 1.005}, {"Kdp", 1.2}, {"Liz", 0.04}, {"An", 20}});
+  }
+  // Air at 5 m/s cooling from 40 °C over 50 m of a 400 x 200 mm duct.
+  void CoolingRectangularDuct(double endTemperature) {
+    Choose(31324, {{"T1", 40}, {"T2", endTemperature}, {"Tn", -10}, {"Lv", 400}, {"Hv", 200}, {"L", 50},
+                   {"Gm", 5}, {"Pb", 1.205}, {"Cp", 1.005}, {"Kdp", 1.2}, {"Liz", 0.04}, {"An", 20}});
+    session.Grid.cbGW.ItemIndex = 1;
+  }
+};
+
+TEST_F(DuctSchemes, RoundDuctHeatFlowOfAGivenThickness) {
+  WarmRoundDuct(0);
+  Given(20);
+  Run();
+  // Ai = AirInnerCoefficient(5, 0.25, 40) = 15.0840
+  // Rout = 1000 / (290 pi 10) = 0.109762; Rins = ln(1.16) / (2 pi 0.04) = 0.590544
+  // Rin = 1000 / (pi 15.0840 250) = 0.084410; q = 1.2 * 20 / 0.784716 = 30.5843
+  EXPECT_DOUBLE_EQ(Get("QL"), 30.584);
+  EXPECT_EQ(Get("Wiz"), 20);
+  EXPECT_DOUBLE_EQ(StepOf(0).Series3Value, 30.584);
+}
+
+TEST_F(DuctSchemes, RoundDuctKeepsTheThinnestStepWithinTheNorm) {
+  // q(9) = 50.019 > 48 >= q(10) = 47.196
+  WarmRoundDuct(48);
+  Run();
+  EXPECT_EQ(Get("Wiz"), 10);
+  // The bare duct's 113.35 W/m already meets 120.
+  WarmRoundDuct(120);
+  Run();
+  EXPECT_EQ(Get("Wiz"), 0);
+  // Even 120 mm lets 8.49 W/m through.
+  WarmRoundDuct(5);
+  Run();
+  EXPECT_EQ(Get("Wiz"), 120);
+  // Cold air at 10 °C gains heat: q(5) = -33.43 < -31 <= q(6) = -30.89.
+  WarmRoundDuct(-31);
+  Set("Tb", 10);
+  Run();
+  EXPECT_EQ(Get("Wiz"), 6);
+}
+
+TEST_F(DuctSchemes, RectangularDuctHeatFlux) {
+  WarmRectangularDuct(20);
+  Run();
+  // dh = 0.266667 m, Ai = 14.8906; 1000 * 0.04 * (1.2 * 20 / 20 - 0.1 - 0.067157) = 41.31
+  EXPECT_EQ(Get("Wiz"), 42);
+
+  // A norm of 0 means nothing to a given thickness.
+  Set("QL", 0);
+  Given(20);
+  Run();
+  // SumR = 20 / 40 + 1 / 10 + 1 / 14.8906 = 0.667157; q = 24 / 0.667157, not rounded
+  EXPECT_NEAR(Get("QL"), 35.973567, 1e-6);
+}
+
+TEST_F(DuctSchemes, RectangularDuctNormBeyondTheThickestStepIs120) {
+  WarmRectangularDuct(3);
+  Run();
+  // 1000 * 0.04 * (24 / 3 - 0.167157) = 313 mm
+  EXPECT_EQ(Get("Wiz"), 120);
+}
+
+TEST_F(DuctSchemes, RoundDuctTemperatureChange) {
+  CoolingRoundDuct(35);
+  Given(20);
+  Run();
+  // w = 1000 / (3600 * 0.0490874 * 1.205) = 4.6961 m/s; at 37.5 °C Ai = 14.3958
+  // X = 1.2 * 3.6 * 50 / (1.005 * 1000) = 0.214925; r = 50 / 45 < 2: linear
+  // SumR(20) = 0.590544 + 1000 / (290 pi 20) + 1000 / (pi 14.3958 250) = 0.733871
+  // k = 3.414537; T2 = (2k * 40 - 20 - 40) / (2k + 1) = 27.2271
+  EXPECT_DOUBLE_EQ(Get("T2"), 27.23);
+
+  CoolingRoundDuct(35);
+  Run();
+  // X / Q = 0.214925 / (5 / 47.5) = 2.04179 is nearest SumR at 77 mm
+  EXPECT_EQ(Get("Wiz"), 77);
+}
+
+TEST_F(DuctSchemes, RoundDuctTemperatureChangeExponential) {
+  CoolingRoundDuct(10);
+  Given(20);
+  Run();
+  // r = 50 / 20 = 2.5: exponential. At 25 °C Ai = 14.6680, SumR(20) = 0.732230
+  // E = exp(0.214925 / 0.732230) = 1.341142; T2 = (50 - 13.41142) / 1.341142 = 27.2816
+  EXPECT_DOUBLE_EQ(Get("T2"), 27.28);
+
+  CoolingRoundDuct(10);
+  Run();
+  // X / ln 2.5 = 0.23456, nearest SumR at 3 mm
+  EXPECT_EQ(Get("Wiz"), 3);
+}
+
+TEST_F(DuctSchemes, RectangularDuctTemperatureChangeBySpeed) {
+  CoolingRectangularDuct(35);
+  Given(20);
+  Run();
+  // G = 5 * 3600 * 0.08 * 1.205 = 1735.2 kg/h; X = 1.2 * 3.6 * 50 * 1200 / (1000 * 1735.2 * 1.005) = 0.148634
+  // Ai(5, 0.266667, 37.5) = 14.9422; SumR = 0.05 + 0.5 + 0.066925 = 0.616925
+  // k = 4.150618; T2 = (2k * 40 - 20 - 40) / (2k + 1) = 29.2487
+  EXPECT_DOUBLE_EQ(Get("T2"), 29.25);
+
+  CoolingRectangularDuct(35);
+  Run();
+  EXPECT_EQ(Get("Wiz"), 52);
+  // Cooling only to 38 °C asks for more than 120 mm.
+  CoolingRectangularDuct(38);
+  Run();
+  EXPECT_EQ(Get("Wiz"), 120);
+}
+
+TEST_F(DuctSchemes, TemperatureChangeConductivityFollowsTheMeanAirTemperature) {
+  CoolingRoundDuct(16);
+  Set("T1", 30);
+  Run("Liz");
+  // Mean 23 °C: 0.0002 * (23 + 40) / 2 + 0.038
+  EXPECT_DOUBLE_EQ(Get("Liz"), 0.0443);
+  // Mean 17.5 °C, though the start is above 20.
+  Set("T1", 25);
+  Set("T2", 10);
+  Run("Liz");
+  EXPECT_DOUBLE_EQ(Get("Liz"), 0.035);
+}
+
+TEST_F(DuctSchemes, TemperatureChangeDerivesTheAirProperties) {
+  CoolingRoundDuct(35);
+  Set("Pb", 0);
+  Set("Cp", 0);
+  Run("Pb");
+  Run("Cp");
+  EXPECT_DOUBLE_EQ(Get("Pb"), 1.205);
+  EXPECT_DOUBLE_EQ(Get("Cp"), 1.005);
+  EXPECT_FALSE(state.Outputs.Chart);
+}
+
+TEST_F(DuctSchemes, NoFlowOrNoAirSpeedFails) {
+  CoolingRoundDuct(35);
+  Set("Gm", 0);
+  EXPECT_THROW(Run(), CalculationFailure);
+  WarmRoundDuct(48);
+  Set("Wb", 0);
+  EXPECT_THROW(Run(), CalculationFailure);
+}
+
+}  // namespace
+}  // namespace ovalto
