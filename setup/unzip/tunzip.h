@@ -153,8 +153,11 @@ private:
 
     // the run (zip_walk.cpp, zip_selection.cpp)
     int RunExtract();
+    void EndRun();
     void ExtractArchive();
     bool ScanDirectory(bool centralScan, bool keep);
+    ZipEntry EntryOfCentralHeader() const;
+    ZipEntry EntryOfLocalHeader(std::uint64_t position) const;
     void ExtractEntry(const ZipEntry& entry);
     bool IsSelected(const std::string& name) const;
     bool SpecMayMatchMany() const;

@@ -57,30 +57,29 @@ int TUnZIP::RunExtract() {
     currentDisk_ = 0;
     if (OnElapsedTime) timer_.Start();
 
-    struct FinishRun {
-        TUnZIP& self;
-        ~FinishRun() {
-            if (self.OnElapsedTime) {
-                self.timer_.Stop();
-                self.OnElapsedTime(self, self.timer_.ElapsedSeconds());
-            }
-            if (self.OnDeactivate) self.OnDeactivate(self);
-            self.entryList_.clear();
-            self.archive_.Close();
-        }
-    };
-    {
-        FinishRun finishRun{*this};
-        try {
-            ExtractArchive();
-        } catch (const E_RAISE& error) {
-            FailRun(error.Code(), true);  // reported when raised
-        } catch (const EInOutError&) {
-            FailRun(kMsgErrorReading, false);
-        }
+    try {
+        ExtractArchive();
+    } catch (const E_RAISE& error) {
+        FailRun(error.Code(), true);  // reported when raised
+    } catch (const EInOutError&) {
+        FailRun(kMsgErrorReading, false);
+    } catch (...) {
+        EndRun();  // an event handler's own exception goes on to the caller
+        throw;
     }
+    EndRun();
     if (Incomplete()) throw E_RAISE(firstFailureCode_);
     return processedCount_;
+}
+
+void TUnZIP::EndRun() {
+    entryList_.clear();
+    archive_.Close();
+    if (OnElapsedTime) {
+        timer_.Stop();
+        OnElapsedTime(*this, timer_.ElapsedSeconds());
+    }
+    if (OnDeactivate) OnDeactivate(*this);
 }
 
 void TUnZIP::ExtractArchive() {
@@ -159,28 +158,10 @@ bool TUnZIP::ScanDirectory(bool centralScan, bool keep) {
         std::string name(nameLength, '\0');
         if (ReadArchive(name.data(), name.size()) != name.size()) return false;
 
+        ZipEntry entry = centralScan ? EntryOfCentralHeader() : EntryOfLocalHeader(recordStart);
         const bool passedOver = NamesFolder(name) ||
                                 (centralScan && (centralHeader_.ExternalAttributes() & kFolderOrLabelAttributes) != 0);
-        if (!passedOver && !name.empty() && IsSelected(NormalizeStoredName(name, centralScan ? centralHeader_.Flags() : localHeader_.Flags()))) {
-            ZipEntry entry;
-            if (centralScan) {
-                entry.Flags = centralHeader_.Flags();
-                entry.Method = centralHeader_.Method();
-                entry.Disk = centralHeader_.DiskNumberStart();
-                entry.LocalHeaderOffset = centralHeader_.LocalHeaderOffset() + (spanned_ ? 0 : offsetBias_);
-                entry.CompressedSize = centralHeader_.CompressedSize();
-                entry.UncompressedSize = centralHeader_.UncompressedSize();
-                entry.Crc32 = centralHeader_.Crc32();
-                entry.Attributes = centralHeader_.ExternalAttributes();
-            } else {
-                entry.Flags = localHeader_.Flags();
-                entry.Method = localHeader_.Method();
-                entry.LocalHeaderOffset = recordStart;
-                entry.CompressedSize = localHeader_.CompressedSize();
-                entry.UncompressedSize = localHeader_.UncompressedSize();
-                entry.Crc32 = localHeader_.Crc32();
-                entry.Attributes = kArchiveAttribute;
-            }
+        if (!passedOver && !name.empty() && IsSelected(NormalizeStoredName(name, entry.Flags))) {
             entry.StoredName = std::move(name);
             const std::uint32_t dateTime = centralScan ? centralHeader_.DateTime() : localHeader_.DateTime();
             if (static_cast<std::int32_t>(dateTime) > static_cast<std::int32_t>(newestFileDate_)) {
@@ -193,6 +174,31 @@ bool TUnZIP::ScanDirectory(bool centralScan, bool keep) {
         SkipArchive(centralScan ? std::uint64_t{centralHeader_.ExtraLength()} + centralHeader_.CommentLength()
                                 : std::uint64_t{localHeader_.ExtraLength()} + localHeader_.CompressedSize());
     }
+}
+
+ZipEntry TUnZIP::EntryOfCentralHeader() const {
+    ZipEntry entry;
+    entry.Flags = centralHeader_.Flags();
+    entry.Method = centralHeader_.Method();
+    entry.Disk = centralHeader_.DiskNumberStart();
+    entry.LocalHeaderOffset = centralHeader_.LocalHeaderOffset() + (spanned_ ? 0 : offsetBias_);
+    entry.CompressedSize = centralHeader_.CompressedSize();
+    entry.UncompressedSize = centralHeader_.UncompressedSize();
+    entry.Crc32 = centralHeader_.Crc32();
+    entry.Attributes = centralHeader_.ExternalAttributes();
+    return entry;
+}
+
+ZipEntry TUnZIP::EntryOfLocalHeader(std::uint64_t position) const {
+    ZipEntry entry;
+    entry.Flags = localHeader_.Flags();
+    entry.Method = localHeader_.Method();
+    entry.LocalHeaderOffset = position;
+    entry.CompressedSize = localHeader_.CompressedSize();
+    entry.UncompressedSize = localHeader_.UncompressedSize();
+    entry.Crc32 = localHeader_.Crc32();
+    entry.Attributes = kArchiveAttribute;
+    return entry;
 }
 
 bool TUnZIP::LocalScanReachedDirectoryEnd(std::uint64_t position) {

@@ -144,34 +144,29 @@ Bytes MakeZip(const std::vector<TestEntry>& entries) {
         crc ^= 0xFFFFFFFF;
         if (entry.badCrc) crc ^= 1;
         const std::uint32_t offset = static_cast<std::uint32_t>(zip.size());
-        const auto size = static_cast<std::uint32_t>(entry.data.size());
+        // From the flags to the extra-field length both headers hold the same fields.
+        auto putCommonFields = [&](Bytes& out) {
+            const auto size = static_cast<std::uint32_t>(entry.data.size());
+            Put16(out, entry.flags);
+            Put16(out, entry.method);
+            Put32(out, kTestDosDateTime);
+            Put32(out, crc);
+            Put32(out, size);
+            Put32(out, size);
+            Put16(out, static_cast<std::uint32_t>(entry.name.size()));
+            Put16(out, 0);
+        };
         Put32(zip, 0x04034B50);
         Put16(zip, 10);
-        Put16(zip, entry.flags);
-        Put16(zip, entry.method);
-        Put32(zip, kTestDosDateTime);
-        Put32(zip, crc);
-        Put32(zip, size);
-        Put32(zip, size);
-        Put16(zip, static_cast<std::uint32_t>(entry.name.size()));
-        Put16(zip, 0);
+        putCommonFields(zip);
         zip.insert(zip.end(), entry.name.begin(), entry.name.end());
         zip.insert(zip.end(), entry.data.begin(), entry.data.end());
 
         Put32(directory, 0x02014B50);
-        Put16(directory, 10);
-        Put16(directory, 10);
-        Put16(directory, entry.flags);
-        Put16(directory, entry.method);
-        Put32(directory, kTestDosDateTime);
-        Put32(directory, crc);
-        Put32(directory, size);
-        Put32(directory, size);
-        Put16(directory, static_cast<std::uint32_t>(entry.name.size()));
-        Put16(directory, 0);
-        Put16(directory, 0);
-        Put16(directory, 0);
-        Put16(directory, 0);
+        Put32(directory, 10 | 10 << 16);  // made by, needed
+        putCommonFields(directory);
+        Put32(directory, 0);              // comment length, disk number
+        Put16(directory, 0);              // internal attributes
         Put32(directory, entry.externalAttributes);
         Put32(directory, offset);
         directory.insert(directory.end(), entry.name.begin(), entry.name.end());
