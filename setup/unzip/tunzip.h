@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -159,6 +160,7 @@ private:
     ZipEntry EntryOfCentralHeader() const;
     ZipEntry EntryOfLocalHeader(std::uint64_t position) const;
     void ExtractEntry(const ZipEntry& entry);
+    bool ClaimArchiveRange(std::uint16_t disk, std::uint64_t start, std::uint64_t end);
     bool IsSelected(const std::string& name) const;
     bool SpecMayMatchMany() const;
     bool LocalScanReachedDirectoryEnd(std::uint64_t position);
@@ -250,6 +252,8 @@ private:
     std::uint8_t archivePercent_ = 0;
     std::string currentVolume_;
     bool walkEnded_ = false;
+    // Per disk, the archive bytes (start to end) that the entries written so far occupy.
+    std::map<std::uint16_t, std::map<std::uint64_t, std::uint64_t>> claimedRanges_;
     ZipCipher cipher_;
     bool spanned_ = false;
     std::uint16_t currentDisk_ = 0;

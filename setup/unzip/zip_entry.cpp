@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <ctime>
 #include <filesystem>
+#include <iterator>
+#include <map>
 
 #include "messages.h"
 #include "output_file.h"
@@ -34,6 +36,12 @@ void TUnZIP::ExtractEntry(const ZipEntry& entry) {
     }
     localHeader_ = local;
     const std::string displayName = NormalizeStoredName(entry.StoredName, entry.Flags);
+    const std::uint64_t entryEnd = entry.LocalHeaderOffset + kLocalHeaderSize + local.NameLength() +
+                                   local.ExtraLength() + entry.CompressedSize;
+    if (!ClaimArchiveRange(entry.Disk, entry.LocalHeaderOffset, entryEnd)) {
+        FailEntry(displayName, "", kMsgBadLocalHeader);
+        return;
+    }
     // The entry is named from the record that selected it, never from a second copy of the name.
     if (!BuildOutputName(displayName)) {
         FailEntry(displayName, "name leads outside the target folder", kMsgErrorOpening);
@@ -63,6 +71,17 @@ void TUnZIP::ExtractEntry(const ZipEntry& entry) {
         FailEntry(outputName_, "OnGetPassword", kMsgEventNotAssigned);
     }
     Fire(OnEnd, *this, outputName_, crcPass);
+}
+
+bool TUnZIP::ClaimArchiveRange(std::uint16_t disk, std::uint64_t start, std::uint64_t end) {
+    // Directory records that share their data would write the same bytes again and again: the
+    // shape of an archive built to fill the disk, never of a sound one.
+    std::map<std::uint64_t, std::uint64_t>& ranges = claimedRanges_[disk];
+    const auto next = ranges.lower_bound(start);
+    if (next != ranges.end() && next->first < end) return false;
+    if (next != ranges.begin() && std::prev(next)->second > start) return false;
+    ranges.emplace(start, end);
+    return true;
 }
 
 bool TUnZIP::BuildOutputName(const std::string& name) {

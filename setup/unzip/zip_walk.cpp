@@ -53,6 +53,7 @@ int TUnZIP::RunExtract() {
     outputName_.clear();
     startPos_ = headerPos_;
     entryList_.clear();
+    claimedRanges_.clear();
     spanned_ = false;
     currentDisk_ = 0;
     if (OnElapsedTime) timer_.Start();

@@ -190,6 +190,26 @@ TEST_F(WalkTest, ALinkInTheTargetDoesNotLeadOutside) {
     EXPECT_FALSE(fs::exists(scratch.Path() / "escaped.txt"));
 }
 
+TEST_F(WalkTest, DirectoryRecordsSharingTheirDataAreRefused) {
+    // Two more directory records pointing at the first entry's data, under other names.
+    Bytes archive = MakeZip({{"a.txt", TextBytes("aaaa")}});
+    const std::size_t directoryStart = archive.size() - 22 - (46 + 5);
+    Bytes record(archive.begin() + static_cast<std::ptrdiff_t>(directoryStart), archive.end() - 22);
+    Bytes end(archive.end() - 22, archive.end());
+    archive.resize(archive.size() - 22);
+    for (char copy : {'b', 'c'}) {
+        record[46] = static_cast<std::uint8_t>(copy);
+        archive.insert(archive.end(), record.begin(), record.end());
+    }
+    end[8] = end[10] = 3;
+    end[12] = 3 * 51;
+    archive.insert(archive.end(), end.begin(), end.end());
+    EXPECT_EQ(Extract(archive), -kMsgBadLocalHeader);
+    EXPECT_EQ(zip.FailedCount(), 2);
+    EXPECT_EQ(Content("a.txt"), "aaaa");
+    EXPECT_FALSE(fs::exists(target / "b.txt"));
+}
+
 TEST_F(WalkTest, CancelStopsTheRunWithoutAHalfFile) {
     zip.OnProgress = [](TUnZIP& sender, std::uint8_t byFile, std::uint8_t) {
         if (byFile > 0) sender.SetCancel(true);
