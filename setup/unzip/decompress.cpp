@@ -29,6 +29,8 @@ void CopyStored(const EntryInfo& entry, const EntryStreams& streams, std::uint64
 bool IsOldMethod(std::uint16_t method) { return method >= 1 && method <= 6; }
 
 void RunMethod(const EntryInfo& entry, BitInput& in, OutputWindow& out) {
+    // The old tools stored empty files, but an empty entry of an old method has nothing to read.
+    if (IsOldMethod(entry.method) && entry.uncompressedSize == 0) return;
     switch (entry.method) {
         case 1: Unshrink(in, out); break;
         case 2: case 3: case 4: case 5: Unreduce(in, out, entry.method - 1u); break;

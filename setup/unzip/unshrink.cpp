@@ -31,7 +31,6 @@ public:
     }
 
     void Run() {
-        if (out_.Remaining() == 0) return;
         unsigned previous = in_.Read(width_);
         if (previous > 255) FailBadData();
         std::uint8_t firstChar = static_cast<std::uint8_t>(previous);

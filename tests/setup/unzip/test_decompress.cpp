@@ -41,6 +41,14 @@ TEST(DecompressEntry, UnknownMethodsWriteNothing) {
     }
 }
 
+TEST(DecompressEntry, EmptyEntriesOfTheOldMethodsNeedNoData) {
+    for (std::uint16_t method = 1; method <= 6; ++method) {
+        const RunResult run = Decompress(method, {}, 0);
+        EXPECT_EQ(run.result.status, DecompressStatus::Ok) << method;
+        EXPECT_TRUE(run.output.empty());
+    }
+}
+
 // Deflate's stored blocks give a long entry without a compressor.
 Bytes StoredDeflate(const Bytes& content) {
     BitWriter w;
