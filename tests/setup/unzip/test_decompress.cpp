@@ -87,25 +87,5 @@ TEST(DecompressEntry, CancelEndsTheEntryWithoutAMessage) {
     }
 }
 
-TEST(DecompressEntry, OutputComesInBlocksOfAtMost32K) {
-    const Bytes content = Pattern(200000);
-    std::size_t largest = 0;
-    EntryStreams streams;
-    std::size_t read = 0;
-    const Bytes data = StoredDeflate(content);
-    streams.input = [&](std::uint8_t* buffer, std::size_t capacity) {
-        const std::size_t n = std::min(capacity, data.size() - read);
-        std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(read), n, buffer);
-        read += n;
-        return n;
-    };
-    streams.output = [&](const std::uint8_t*, std::size_t count) {
-        largest = std::max(largest, count);
-        return true;
-    };
-    EXPECT_EQ(DecompressEntry({8, 0, data.size(), content.size()}, streams).status, DecompressStatus::Ok);
-    EXPECT_EQ(largest, kOutputBlockSize);
-}
-
 }  // namespace
 }  // namespace unzip::test

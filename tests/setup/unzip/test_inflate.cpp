@@ -76,32 +76,39 @@ std::vector<std::uint32_t> CanonicalCodes(const std::vector<unsigned>& lengths) 
     return codes;
 }
 
-// The header of a dynamic block. Its code-length code gives symbol 18 one bit and 0-15 five
-// bits each; runs of zeros go out as 18 (11-138), everything else one by one.
-void DynamicHeader(BitWriter& w, bool last, const std::vector<unsigned>& literalLengths,
-                   const std::vector<unsigned>& distanceLengths) {
-    w.Bits(last ? 1 : 0, 1);
+// The header of a dynamic block announcing the given counts of literal/length and distance
+// lengths, followed by `lengths`. Its code-length code gives symbol 18 one bit and 0-15 five bits
+// each; runs of zeros go out as 18 (11-138), everything else one by one.
+void DynamicHeader(BitWriter& w, unsigned literalCount, unsigned distanceCount,
+                   const std::vector<unsigned>& lengths) {
+    w.Bits(1, 1);
     w.Bits(2, 2);
-    w.Bits(static_cast<std::uint32_t>(literalLengths.size() - 257), 5);
-    w.Bits(static_cast<std::uint32_t>(distanceLengths.size() - 1), 5);
+    w.Bits(literalCount - 257, 5);
+    w.Bits(distanceCount - 1, 5);
     w.Bits(19 - 4, 4);
     for (unsigned symbol : {16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1, 15}) {
         w.Bits(symbol == 18 ? 1 : symbol >= 16 ? 0 : 5, 3);
     }
-    std::vector<unsigned> all = literalLengths;
-    all.insert(all.end(), distanceLengths.begin(), distanceLengths.end());
-    for (std::size_t i = 0; i < all.size();) {
+    for (std::size_t i = 0; i < lengths.size();) {
         std::size_t zeros = 0;
-        while (i + zeros < all.size() && all[i + zeros] == 0 && zeros < 138) ++zeros;
+        while (i + zeros < lengths.size() && lengths[i + zeros] == 0 && zeros < 138) ++zeros;
         if (zeros >= 11) {
             w.Code(0, 1);
             w.Bits(static_cast<std::uint32_t>(zeros - 11), 7);
             i += zeros;
         } else {
-            w.Code(16 + all[i], 5);
+            w.Code(16 + lengths[i], 5);
             ++i;
         }
     }
+}
+
+void DynamicHeader(BitWriter& w, const std::vector<unsigned>& literalLengths,
+                   const std::vector<unsigned>& distanceLengths) {
+    std::vector<unsigned> all = literalLengths;
+    all.insert(all.end(), distanceLengths.begin(), distanceLengths.end());
+    DynamicHeader(w, static_cast<unsigned>(literalLengths.size()),
+                  static_cast<unsigned>(distanceLengths.size()), all);
 }
 
 TEST(Inflate, StoredBlocksAreCopied) {
@@ -153,7 +160,7 @@ TEST(Inflate, DynamicBlockWithAnIncompleteDistanceCode) {
     const auto lit = CanonicalCodes(literalLengths);
 
     BitWriter w;
-    DynamicHeader(w, true, literalLengths, distanceLengths);
+    DynamicHeader(w, literalLengths, distanceLengths);
     w.Code(lit['a'], 1);
     w.Code(lit['a'], 1);
     w.Code(lit[257], 2);
@@ -273,7 +280,7 @@ TEST(Inflate, MalformedBlocksAreBadBlocks) {
 TEST(Inflate, CodeSetsThatCannotBeUsedAreRefused) {
     auto header = [](std::vector<unsigned> literals, std::vector<unsigned> distances) {
         BitWriter w;
-        DynamicHeader(w, true, literals, distances);
+        DynamicHeader(w, literals, distances);
         w.Zeros(32);
         return w.bytes();
     };
@@ -283,19 +290,8 @@ TEST(Inflate, CodeSetsThatCannotBeUsedAreRefused) {
     std::vector<unsigned> incomplete = complete;
     incomplete[256] = 2;
 
-    BitWriter runPastEnd;  // two runs of 138 zeros where 258 lengths are announced
-    runPastEnd.Bits(1, 1);
-    runPastEnd.Bits(2, 2);
-    runPastEnd.Bits(0, 5);
-    runPastEnd.Bits(0, 5);
-    runPastEnd.Bits(15, 4);
-    for (unsigned symbol : {16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1, 15}) {
-        runPastEnd.Bits(symbol == 18 ? 1 : symbol >= 16 ? 0 : 5, 3);
-    }
-    for (int i = 0; i < 2; ++i) {
-        runPastEnd.Code(0, 1);
-        runPastEnd.Bits(127, 7);
-    }
+    BitWriter runPastEnd;  // 276 zero lengths where 258 are announced
+    DynamicHeader(runPastEnd, 257, 1, std::vector<unsigned>(276, 0));
     runPastEnd.Zeros(32);
 
     for (const Bytes& stream : {header(incomplete, {1}), header(complete, {1, 1, 1}), runPastEnd.bytes()}) {
