@@ -15,6 +15,7 @@
 // success from each kind of failure; `message` is the library's message number the walk reports
 // through its error event (0 when nothing is to be reported). Bytes decoded before a failure have
 // already been passed to output, so the walk dates and closes the file and checks the CRC as usual.
+// An exception thrown by one of the callables passes through unchanged.
 #pragma once
 
 #include <cstddef>
