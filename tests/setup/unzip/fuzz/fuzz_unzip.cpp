@@ -14,13 +14,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The folder every input is extracted into; removed when the fuzzer exits.
+struct Scratch {
+    fs::path root = fs::temp_directory_path() / ("unzip-fuzz-" + std::to_string(::getpid()));
+    Scratch() { fs::create_directories(root); }
+    ~Scratch() {
+        std::error_code error;
+        fs::remove_all(root, error);
+    }
+};
+
 const fs::path& ScratchRoot() {
-    static const fs::path root = [] {
-        fs::path path = fs::temp_directory_path() / ("unzip-fuzz-" + std::to_string(::getpid()));
-        fs::create_directories(path);
-        return path;
-    }();
-    return root;
+    static const Scratch scratch;
+    return scratch.root;
 }
 
 }  // namespace
