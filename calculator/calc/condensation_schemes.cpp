@@ -45,27 +45,40 @@ double AllowedHumidity(double surfaceTemperature, const HumidAir& air) {
 
 bool Calculated(const SchemeRun& run) { return ScanMode(run.Session) == ThicknessMode::Calculated; }
 
+// The air's humidity is an input when the thickness is calculated, and its
+// dew point then picks the thickness. For a given thickness the humidity is
+// what the run finds: whatever the grid holds for it (0 after the grid is
+// built) must neither stop the run nor matter. Deriving the dew point
+// itself always needs it.
+bool HumidityIsInput(const SchemeRun& run, const std::string& dewPointName) {
+  return Calculated(run) || run.Derives(dewPointName);
+}
+
 // Inner air of a duct: the stop without humidity, the inner coefficient and
 // the dew point with their derivations, the outer coefficient. False when
 // the run ends before the scan.
 bool OpenInnerCondensation(SchemeRun& run, double hydraulicDiameter, HumidAir& air, double& dewPoint) {
   EngineState& engine = run.Engine;
   air = AirWithHumidity(run, engine.Tb, "Vlv");
-  if (air.Vapour == 0) return false;  // dry air does not condense
+  const bool humidityIsInput = HumidityIsInput(run, "Trv");
+  if (humidityIsInput && air.Vapour == 0) return false;  // dry air does not condense
   engine.InnerCoefficient = Finite(AirInnerCoefficient(run.Var("Wb"), hydraulicDiameter, engine.Tb));
   if (run.Derives("Ab")) {
     run.Write("Ab", RoundHalfEven(engine.InnerCoefficient, 1));
     return false;
   }
-  return DewPointStep(run, air, "Trv", dewPoint) && OuterCoefficientStep(run);
+  if (humidityIsInput && !DewPointStep(run, air, "Trv", dewPoint)) return false;
+  return OuterCoefficientStep(run);
 }
 
 // Surroundings of an outer surface: the stop without humidity, the dew
 // point with its derivation, the outer coefficient.
 bool OpenOuterCondensation(SchemeRun& run, HumidAir& air, double& dewPoint) {
   air = AirWithHumidity(run, run.Engine.Tn, "Vla");
-  if (air.Vapour == 0) return false;
-  return DewPointStep(run, air, "Tr", dewPoint) && OuterCoefficientStep(run);
+  const bool humidityIsInput = HumidityIsInput(run, "Tr");
+  if (humidityIsInput && air.Vapour == 0) return false;
+  if (humidityIsInput && !DewPointStep(run, air, "Tr", dewPoint)) return false;
+  return OuterCoefficientStep(run);
 }
 
 }  // namespace
@@ -75,7 +88,7 @@ bool PipeOuterCondensation(SchemeRun& run) {
   if (!OpenAtSubstanceTemperature(run, {})) return false;
   const double diameter = engine.OuterSize = run.Var("Dn");
   HumidAir air;
-  double dewPoint;
+  double dewPoint = 0;
   if (!OpenOuterCondensation(run, air, dewPoint)) return false;
 
   const double wall = PipeWallResistance(diameter, diameter - 2 * run.Var("Wst"), run.Var("Lst"));
@@ -102,7 +115,7 @@ bool FlatWallOuterCondensation(SchemeRun& run) {
   EngineState& engine = run.Engine;
   if (!OpenAtSubstanceTemperature(run, {})) return false;
   HumidAir air;
-  double dewPoint;
+  double dewPoint = 0;
   if (!OpenOuterCondensation(run, air, dewPoint)) return false;
 
   // The wall's thickness has a closed form; the scan only fills the chart.
@@ -131,7 +144,7 @@ bool RoundDuctInnerCondensation(SchemeRun& run) {
   if (!OpenAtSubstanceTemperature(run, {})) return false;
   const double diameter = engine.OuterSize = run.Var("Dv");
   HumidAir air;
-  double dewPoint;
+  double dewPoint = 0;
   if (!OpenInnerCondensation(run, diameter / 1000, air, dewPoint)) return false;
 
   const bool calculated = Calculated(run);
@@ -159,7 +172,7 @@ bool RectangularDuctInnerCondensation(SchemeRun& run) {
   EngineState& engine = run.Engine;
   if (!OpenAtSubstanceTemperature(run, {})) return false;
   HumidAir air;
-  double dewPoint;
+  double dewPoint = 0;
   if (!OpenInnerCondensation(run, HydraulicDiameter(run.Var("Lv"), run.Var("Hv")), air, dewPoint)) return false;
 
   StartThinnestMeeting(engine);
