@@ -11,6 +11,7 @@
 #include <sys/statvfs.h>
 #include <sys/sysmacros.h>
 
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -38,7 +39,9 @@ constexpr long kRamfsMagic = static_cast<long>(0x858458F6);
 std::string DecodeUdevName(const std::string& name) {
     std::string result;
     for (std::size_t i = 0; i < name.size(); ++i) {
-        if (name[i] == '\\' && i + 3 < name.size() && name[i + 1] == 'x') {
+        if (name[i] == '\\' && i + 3 < name.size() && name[i + 1] == 'x' &&
+            std::isxdigit(static_cast<unsigned char>(name[i + 2])) &&
+            std::isxdigit(static_cast<unsigned char>(name[i + 3]))) {
             result += static_cast<char>(std::stoi(name.substr(i + 2, 2), nullptr, 16));
             i += 3;
         } else {
