@@ -1,0 +1,98 @@
+#include "kind_picker.h"
+
+#include <gtest/gtest.h>
+
+#include "kind_markers.h"
+#include "kind_session.h"
+
+namespace ovalto {
+namespace {
+
+class KindPickerTest : public testing::KindScreenTest {
+ protected:
+  static KindMarkerPoint MarkerOfKind(int code) {
+    for (const KindLabelPlace& place : kKindLabelPlaces) {
+      if (place.Code == code) return MarkerOf(place);
+    }
+    return {-1, -1};
+  }
+};
+
+TEST_F(KindPickerTest, EveryKindIsPickedByItsMarkerOnItsPage) {
+  for (const KindLabelPlace& place : kKindLabelPlaces) {
+    session.PageTag = place.Page;
+    const KindMarkerPoint marker = MarkerOf(place);
+    HitTestKindLabels(session, marker.X, marker.Y);
+    ASSERT_EQ(session.HoveredKindCode, place.Code);
+    EXPECT_TRUE(KindLabelOf(session, place.Code)->Bold);
+    PagePictureClick(session, [] {});
+    EXPECT_EQ(session.CalcKindCode, place.Code);
+    EXPECT_EQ(KindLabelOf(session, place.Code)->Tag, -2);
+    EXPECT_GT(session.Grid.RowCount(), 0) << place.Code;
+  }
+}
+
+TEST_F(KindPickerTest, AMarkerReachesNineteenPixelsExclusive) {
+  const KindMarkerPoint marker = MarkerOfKind(11111);
+  HitTestKindLabels(session, marker.X + 19, marker.Y);
+  EXPECT_EQ(session.HoveredKindCode, 0);
+  EXPECT_FALSE(KindLabelOf(session, 11111)->Bold);
+  HitTestKindLabels(session, marker.X + 13, marker.Y + 13);  // 18.4 away
+  EXPECT_EQ(session.HoveredKindCode, 11111);
+  HitTestKindLabels(session, -1, -1);
+  EXPECT_EQ(session.HoveredKindCode, 0);
+  EXPECT_FALSE(KindLabelOf(session, 11111)->Bold);
+}
+
+TEST_F(KindPickerTest, NeitherAnotherPagesKindNorADisabledOneIsPicked) {
+  const KindMarkerPoint heating = MarkerOfKind(11110);
+  session.PageTag = 2;  // the water page shows, whatever the page picture under the mouse was
+  HitTestKindLabels(session, heating.X, heating.Y);
+  EXPECT_EQ(session.HoveredKindCode, 0);
+
+  session.PageTag = 1;
+  KindLabelOf(session, 11110)->Enabled = false;  // sizing a tank
+  HitTestKindLabels(session, heating.X, heating.Y);
+  EXPECT_EQ(session.HoveredKindCode, 0);
+  PagePictureClick(session, [] { FAIL() << "nothing to pick"; });
+  EXPECT_EQ(session.CalcKindCode, 0);
+}
+
+TEST_F(KindPickerTest, TheChosenKindIsNotHoveredAgain) {
+  screen.Choose(11110);
+  const KindMarkerPoint marker = MarkerOfKind(11110);
+  HitTestKindLabels(session, marker.X, marker.Y);
+  EXPECT_EQ(session.HoveredKindCode, 0);
+  EXPECT_TRUE(KindLabelOf(session, 11110)->Bold) << "stays shown as chosen";
+}
+
+TEST_F(KindPickerTest, AClickPicksTheClickedLabelsKindWhateverIsHovered) {
+  session.PageTag = 1;
+  HoverKindLabel(session, 11124);
+  EXPECT_TRUE(KindLabelOf(session, 11124)->Bold);
+  session.HoveredKindCode = 0;  // the mouse moved on meanwhile
+  bool switched = false;
+  PickCalcKind(session, 11124, [&] { switched = true; });
+  EXPECT_TRUE(switched);
+  EXPECT_EQ(session.CalcKindCode, 11124);
+  EXPECT_EQ(session.CalcKindName, "Отопление, трубопровод, на открытом воздухе, изменение температуры");
+}
+
+TEST_F(KindPickerTest, PickingResetsTheLastKindsState) {
+  screen.Choose(11111);
+  session.Grid.bbGetKT.Tag = 1;
+  session.CbarTag = 11111;
+  session.Variables.Find("Tb")->Mark = 1;
+  session.Variables.Find("Tn")->RememberedText = "5";
+  screen.Choose(11112);
+  EXPECT_EQ(KindLabelOf(session, 11111)->Tag, -1);
+  EXPECT_FALSE(KindLabelOf(session, 11111)->Bold);
+  EXPECT_EQ(session.Grid.bbGetKT.Tag, 0);
+  EXPECT_EQ(session.CbarTag, 0);
+  EXPECT_EQ(session.Variables.Find("Tb")->Mark, 0);
+  EXPECT_EQ(screen.Cell("Tn"), "20") << "indoor kinds always start at 20 degrees";
+  EXPECT_EQ(session.Grid.cbWI.Tag, -screen.Row("Tp"));
+}
+
+}  // namespace
+}  // namespace ovalto
