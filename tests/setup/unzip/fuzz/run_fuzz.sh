@@ -11,10 +11,10 @@ build="${1:-$repo/build-fuzz}"
 seconds="${2:-60}"
 
 mkdir -p "$build"
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_CXX_COMPILER=clang++ -DUNZIP_SOURCE_DIR="$repo/setup/unzip" >"$build/configure.log" 2>&1 \
   || { cat "$build/configure.log"; exit 1; }
-cmake --build "$build" --target fuzz_unzip >"$build/build.log" 2>&1 || { cat "$build/build.log"; exit 1; }
+cmake --build "$build" --target fuzz_unzip -j"$(nproc)" >"$build/build.log" 2>&1 || { cat "$build/build.log"; exit 1; }
 
 corpus="$build/corpus"
 rm -rf "$corpus" "$build/artifacts"
