@@ -40,8 +40,8 @@ void RoundThicknessToSeries(CalcSession& session, const EngineState& state) {
   }
 }
 
-}  // namespace
-
+// The first press for a kind steps down to the last row; each step leaves
+// a row, which derives what lies below it.
 void StepThroughGrid(CalcSession& session) {
   while (session.Grid.CurrentRow < session.Grid.RowCount() - 1) {
     const int row = session.Grid.CurrentRow;
@@ -49,6 +49,8 @@ void StepThroughGrid(CalcSession& session) {
     if (session.Grid.CurrentRow == row) break;
   }
 }
+
+}  // namespace
 
 void RunCalculation(CalcSession& session, CalculationEngine& engine) {
   VariableTable& variables = session.Variables;

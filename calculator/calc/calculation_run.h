@@ -11,9 +11,4 @@ namespace ovalto {
 
 void RunCalculation(CalcSession& session, CalculationEngine& engine);
 
-// Steps the grid's current row down to its last row, as the first press of
-// "Расчет" for a kind does; each step leaves a row, which derives what lies
-// below it.
-void StepThroughGrid(CalcSession& session);
-
 }  // namespace ovalto
