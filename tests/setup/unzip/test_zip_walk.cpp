@@ -3,7 +3,10 @@
 // reported, leaves nothing behind and makes the run fail.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 #include "messages.h"
 #include "tunzip.h"
@@ -27,13 +30,19 @@ protected:
         };
     }
 
-    // Extracts; the result is the count, or -(number of the failure) when the run failed.
-    int Extract(const Bytes& archive, const std::vector<std::string>& specs = {"*.*"}) {
+    void Prepare(const Bytes& archive, const std::vector<std::string>& specs = {"*.*"}) {
         const fs::path path = scratch.Path() / "archive.zip";
         WriteFileBytes(path, archive);
         zip.SetArchiveFile(path.string());
         zip.SetFileSpec(specs);
         zip.SetExtractDir(target.string());
+    }
+    // Extracts; the result is the count, or -(number of the failure) when the run failed.
+    int Extract(const Bytes& archive, const std::vector<std::string>& specs = {"*.*"}) {
+        Prepare(archive, specs);
+        return Run();
+    }
+    int Run() {
         try {
             return zip.ExtractFiles();
         } catch (const E_RAISE& error) {
@@ -114,6 +123,25 @@ TEST_F(WalkTest, FailedEntriesAreReportedDeletedAndFailTheRun) {
 TEST_F(WalkTest, AFullDiskIsAFailureNotASilentSuccess) {
     platform.freeBytes = 10;
     EXPECT_EQ(Extract(MakeZip({{"big.bin", Bytes(100, 7)}, {"small.txt", TextBytes("ok")}})), -kMsgErrorWriting);
+    EXPECT_FALSE(fs::exists(target / "big.bin"));
+    EXPECT_EQ(Content("small.txt"), "ok");
+}
+
+TEST_F(WalkTest, AWriteThatFailsHalfWayLeavesNothing) {
+    Prepare(MakeZip({{"big.bin", Bytes(50000, 7)}, {"small.txt", TextBytes("ok")}}));
+    // The system refuses to let a file grow past 1000 bytes, as a full disk would.
+    struct rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limited = saved;
+    limited.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const int result = Run();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(result, -kMsgErrorWriting);
+    EXPECT_EQ(Codes(), std::vector<int>{kMsgErrorWriting});
     EXPECT_FALSE(fs::exists(target / "big.bin"));
     EXPECT_EQ(Content("small.txt"), "ok");
 }
