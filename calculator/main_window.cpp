@@ -116,40 +116,31 @@ void TfMain::CreateCalculationScreen() {
 }
 
 void TfMain::CreateProjectScreens() {
-  const QString highlight = QApplication::palette().color(QPalette::Highlight).name();
-
-  pnPRJ = new QWidget(ClientArea());
-  pnPRJ->setObjectName(QStringLiteral("pnPRJ"));
-  auto* editor = new QVBoxLayout(pnPRJ);
-  Lprj = TitleLabel(QString(), pnPRJ);
-  Lprj->setObjectName(QStringLiteral("Lprj"));
-  Lprj->setStyleSheet(QStringLiteral("color: %1;").arg(highlight));
-  editor->addWidget(Lprj);
-  editor->addStretch(1);
-  auto* bbOtm = new QPushButton(QStringLiteral("Назад"), pnPRJ);
-  bbOtm->setObjectName(QStringLiteral("bbOtm"));
-  editor->addWidget(bbOtm, 0, Qt::AlignRight);
-
-  pnLST = new QWidget(ClientArea());
-  pnLST->setObjectName(QStringLiteral("pnLST"));
-  auto* list = new QVBoxLayout(pnLST);
-  Llst = TitleLabel(QStringLiteral("Список проектов"), pnLST);
-  Llst->setObjectName(QStringLiteral("Llst"));
-  Llst->setStyleSheet(QStringLiteral("color: %1;").arg(highlight));
-  list->addWidget(Llst);
-  list->addStretch(1);
-  auto* ToolButton5 = new QPushButton(QStringLiteral("Назад"), pnLST);
-  ToolButton5->setObjectName(QStringLiteral("ToolButton5"));
-  list->addWidget(ToolButton5, 0, Qt::AlignRight);
-
-  // Both ways back lead to the start screen.
-  for (QPushButton* back : {bbOtm, ToolButton5}) {
+  // Each project screen: its title and, for now, its way back to the start
+  // screen; the project list and the editor fill them.
+  const auto makePanel = [this](const char* panelName, const char* titleName, const QString& title,
+                                const char* backName, QLabel*& titleLabel) {
+    auto* panel = new QWidget(ClientArea());
+    panel->setObjectName(QLatin1String(panelName));
+    auto* layout = new QVBoxLayout(panel);
+    titleLabel = TitleLabel(title, panel);
+    titleLabel->setObjectName(QLatin1String(titleName));
+    titleLabel->setStyleSheet(
+        QStringLiteral("color: %1;").arg(QApplication::palette().color(QPalette::Highlight).name()));
+    layout->addWidget(titleLabel);
+    layout->addStretch(1);
+    auto* back = new QPushButton(QStringLiteral("Назад"), panel);
+    back->setObjectName(QLatin1String(backName));
+    layout->addWidget(back, 0, Qt::AlignRight);
     connect(back, &QPushButton::clicked, this, [this] {
       viewMode_ = kStartScreen;
       session_.CalcKindCode = 0;
       SwitchView(true);
     });
-  }
+    return panel;
+  };
+  pnPRJ = makePanel("pnPRJ", "Lprj", QString(), "bbOtm", Lprj);
+  pnLST = makePanel("pnLST", "Llst", QStringLiteral("Список проектов"), "ToolButton5", Llst);
 }
 
 void TfMain::FormCreate() {
