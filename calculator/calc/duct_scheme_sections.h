@@ -19,7 +19,18 @@ bool RoundDuctHeatFlow(SchemeRun& run);        // 31211, 31221
 bool RectangularDuctHeatFlow(SchemeRun& run);  // 31311, 31321
 bool DuctTemperatureChange(SchemeRun& run);    // 31224 round, 31324 rectangular
 
-// Shared by the sections above: a table step's chart values: the scheme's value and the user's flat line.
-void ChartStep(SchemeRun& run, const Candidate& candidate, double value, const std::string& usersVariable);
+// Shared by the sections above.
+
+inline bool IsThicknessCalculated(const SchemeRun& run) {
+  return ScanMode(run.Session) == ThicknessMode::Calculated;
+}
+
+// The user's thickness gives the sought
+// variable, rounded to decimals; a table step gives the chart the value and
+// the user's variable as a flat line. True for a table step, which then
+// takes part in the selection.
+inline constexpr int kUnrounded = -1;
+bool RecordCandidate(SchemeRun& run, const Candidate& candidate, double value, const std::string& sought,
+                     int decimals);
 
 }  // namespace ovalto

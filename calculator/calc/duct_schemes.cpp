@@ -27,17 +27,21 @@ double FlatDuctResistance(const EngineState& engine, double thicknessMm) {
   return Div(thicknessMm, 1000 * engine.Liz) + Div(1, engine.An) + Div(1, engine.InnerCoefficient);
 }
 
-// A heat flow meets its norm when it is no larger: a loss (positive) no
-// larger than the norm, a gain (negative) no larger than the norm's.
+// A heat flow meets its norm when it is no larger: a loss (positive) up to
+// the norm, a gain (negative) down to it.
 bool WithinNorm(double heatFlow, double norm) { return norm >= 0 ? heatFlow <= norm : heatFlow >= norm; }
-
-bool Calculated(const SchemeRun& run) { return ScanMode(run.Session) == ThicknessMode::Calculated; }
 
 }  // namespace
 
-void ChartStep(SchemeRun& run, const Candidate& candidate, double value, const std::string& usersVariable) {
+bool RecordCandidate(SchemeRun& run, const Candidate& candidate, double value, const std::string& sought,
+                     int decimals) {
+  if (candidate.IsUsersThickness()) {
+    run.Write(sought, decimals == kUnrounded ? value : RoundHalfEven(value, decimals));
+    return false;
+  }
   candidate.Step->Series1Value = value;
-  candidate.Step->Series3Value = run.Var(usersVariable);
+  candidate.Step->Series3Value = run.Var(sought);
+  return true;
 }
 
 bool RoundDuctHeatFlow(SchemeRun& run) {
@@ -52,11 +56,7 @@ bool RoundDuctHeatFlow(SchemeRun& run) {
   StartThinnestMeeting(engine);
   ThicknessScan(run, [&](const Candidate& candidate) {
     const double q = Div(kdp * (engine.Tb - engine.Tn), RoundDuctResistance(engine, candidate.ThicknessMm, diameter));
-    if (candidate.IsUsersThickness()) {
-      run.Write("QL", RoundHalfEven(q, 3));
-      return;
-    }
-    ChartStep(run, candidate, q, "QL");
+    if (!RecordCandidate(run, candidate, q, "QL", 3)) return;
     OfferMeeting(engine, candidate.ThicknessMm, WithinNorm(q, run.Var("QL")));
   });
   FinishScan(run, engine.BestThickness, kValueAndUsersLine);
@@ -73,7 +73,7 @@ bool RectangularDuctHeatFlow(SchemeRun& run) {
   const double flow = run.Var("Kdp") * (engine.Tb - engine.Tn);
   // The closed-form thickness for the norm picks the step; a given thickness
   // needs neither (and its norm field may well hold 0).
-  const bool calculated = Calculated(run);
+  const bool calculated = IsThicknessCalculated(run);
   const double required =
       calculated ? 1000 * engine.Liz * (Div(flow, run.Var("QL")) - Div(1, engine.An) - Div(1, engine.InnerCoefficient))
                  : 0;
@@ -82,11 +82,7 @@ bool RectangularDuctHeatFlow(SchemeRun& run) {
   ThicknessScan(run, [&](const Candidate& candidate) {
     const double d = candidate.ThicknessMm;
     const double q = Div(flow, FlatDuctResistance(engine, d));
-    if (candidate.IsUsersThickness()) {
-      run.Write("QL", q);
-      return;
-    }
-    ChartStep(run, candidate, q, "QL");
+    if (!RecordCandidate(run, candidate, q, "QL", kUnrounded)) return;
     if (!calculated) return;
     anyThicker = anyThicker || d > required;
     OfferCandidate(engine, std::abs(d - required), d, d > required);
@@ -132,7 +128,7 @@ bool DuctTemperatureChange(SchemeRun& run) {
   const double tn = engine.Tn;
   const double ratio = Div(t1 - tn, t2 - tn);
   const bool exponential = ratio >= 2;
-  const bool calculated = Calculated(run);
+  const bool calculated = IsThicknessCalculated(run);
   // The resistance the required cooling asks for is x / required.
   const double required = !calculated ? 0 : exponential ? Ln(std::abs(ratio)) : Div(t1 - t2, airMean - tn);
 
@@ -148,11 +144,7 @@ bool DuctTemperatureChange(SchemeRun& run) {
       const double k = Div(sumR, x);
       endTemperature = Div(2 * k * t1 + 2 * tn - t1, 2 * k + 1);
     }
-    if (candidate.IsUsersThickness()) {
-      run.Write("T2", RoundHalfEven(endTemperature, 2));
-      return;
-    }
-    ChartStep(run, candidate, endTemperature, "T2");
+    if (!RecordCandidate(run, candidate, endTemperature, "T2", 2)) return;
     if (calculated) OfferCandidate(engine, std::abs(Div(x, required) - sumR), d);
   });
   FinishScan(run, engine.BestThickness, kValueAndUsersLine);
