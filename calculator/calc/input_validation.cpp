@@ -115,13 +115,16 @@ void Focus(CalcSession& session, const EditorState* editor) {
 }
 
 // The typed text of a number variable: the grid cell, or the edit part of
-// the diameter and wall combos.
-std::string NumberText(const CalcSession& session, const VariableRecord& record) {
-  std::string text = record.InputKind == 12   ? session.Grid.cbVD.Text
-                     : record.InputKind == 13 ? session.Grid.cbTS.Text
-                                              : session.Grid.Values[static_cast<std::size_t>(record.GridRow)];
-  if (text == "не учитывать") return "0";
-  return text;
+// the diameter and wall combos. A wall not taken into account counts as 0;
+// an empty text is a blank, which is no number.
+const std::string& NumberText(const CalcSession& session, const VariableRecord& record) {
+  static const std::string kZero = "0";
+  static const std::string kBlank = " ";
+  const std::string& text = record.InputKind == 12   ? session.Grid.cbVD.Text
+                            : record.InputKind == 13 ? session.Grid.cbTS.Text
+                                                     : session.Grid.Values[static_cast<std::size_t>(record.GridRow)];
+  if (text == "не учитывать") return kZero;
+  return text.empty() ? kBlank : text;
 }
 
 // Writes an ambient temperature of the climate table; a settlement that
@@ -210,8 +213,7 @@ int ValidateInputs(CalcSession& session, OutputControls& outputs, bool showMessa
       return record.Group;
     }
 
-    const std::string text = NumberText(session, record);
-    const std::optional<double> number = ParseNumber(text.empty() ? " " : text);
+    const std::optional<double> number = ParseNumber(NumberText(session, record));
     const Problem problem = number ? CheckNumber(session, record.Name, *number) : Problem::NotANumber;
     if (problem == Problem::None) {
       record.Value = *number;

@@ -1,0 +1,139 @@
+#include "headless_run.h"
+
+#include "calc_session.h"
+#include "calculation_run.h"
+#include "engine.h"
+#include "grid_navigation.h"
+#include "grid_editors.h"
+#include "input_editors.h"
+#include "kind_picker.h"
+#include "number_format.h"
+
+namespace ovalto {
+
+namespace {
+
+class RecordedMessages : public MessageBoxes {
+ public:
+  explicit RecordedMessages(std::vector<HeadlessMessage>& shown) : shown_(shown) {}
+
+  MessageButton Show(MessageType type, const std::string& text, unsigned buttons) override {
+    shown_.push_back({type, text, buttons});
+    for (unsigned bit = 1; bit <= kButtonCancel; bit <<= 1) {
+      if (buttons & bit) return static_cast<MessageButton>(bit);
+    }
+    return kButtonCancel;
+  }
+
+  void ShowRaisedError(const std::string& text) override { shown_.push_back({MessageType::Error, text, kButtonOk}); }
+
+ private:
+  std::vector<HeadlessMessage>& shown_;
+};
+
+int PageOfKind(int kindCode) {
+  const int system = kindCode / 10000;
+  return system == 5 ? 4 : system;
+}
+
+const std::string* TextOf(const HeadlessInputs& inputs, const std::string& name) {
+  const auto it = inputs.Texts.find(name);
+  return it == inputs.Texts.end() ? nullptr : &it->second;
+}
+
+// Chooses an item as the user would, running the editor's change handler.
+void Choose(CalcSession& session, EditorState& editor, const std::string* item, void (*changed)(CalcSession&)) {
+  if (!item || item->empty()) return;
+  editor.SelectText(*item);
+  changed(session);
+}
+
+// What the user does on the row of one variable before leaving it.
+void EnterRow(CalcSession& session, const HeadlessInputs& inputs, const VariableRecord& record) {
+  GridModel& grid = session.Grid;
+  const std::string* text = TextOf(inputs, record.Name);
+  switch (record.InputKind) {
+    case 10: Choose(session, grid.cbZN, text, cbZNChange); return;
+    case 11: Choose(session, grid.cbMS, text, cbMSChange); return;
+    case 21: Choose(session, grid.cbVV, text, cbVVChange); return;
+    case 31: Choose(session, grid.cbRG, text, cbRGChange); return;
+    case 32: Choose(session, grid.cbNP, text, cbNPChange); return;
+    case 41: Choose(session, grid.cbTI, &inputs.InsulationLine, cbTIChange); return;
+    case 51: Choose(session, grid.cbTP, &inputs.Covering, cbTPChange); return;
+    case 12:
+      if (text) {
+        grid.cbVD.SelectText(*text);
+        grid.cbVD.Text = *text;
+        cbVDChange(session);
+      }
+      return;
+    case 13:
+      if (text) grid.cbTS.Text = *text;
+      return;
+    default:
+      if (text) grid.SetCell(record.GridRow, *text);
+      return;
+  }
+}
+
+const VariableRecord* VariableOnRow(const CalcSession& session, int row) {
+  for (const VariableRecord& record : session.Variables.Records()) {
+    if (record.GridRow == row) return &record;
+  }
+  return nullptr;
+}
+
+// The user fills the grid from its top down; leaving each row derives what
+// lies below it, so a typed value stands over a derived one.
+void FillGrid(CalcSession& session, const HeadlessInputs& inputs) {
+  GridModel& grid = session.Grid;
+  // The modes first: changing the flow unit sets the substance's values again.
+  SelectItem(grid.cbWI, inputs.ThicknessGiven ? 1 : 0);
+  cbWIChange(session);
+  if (grid.cbGW.Visible) {
+    SelectItem(grid.cbGW, inputs.FlowAsSpeed ? 1 : 0);
+    cbVVChange(session);
+  }
+  for (;;) {
+    const int row = grid.CurrentRow;
+    if (const VariableRecord* record = VariableOnRow(session, row)) EnterRow(session, inputs, *record);
+    SelectNextInputRow(session, true);
+    if (grid.CurrentRow == row) break;
+  }
+  // Values the grid does not show, last: passing the region row sets the
+  // region's costs.
+  for (const VariableRecord& record : session.Variables.Records()) {
+    const std::string* text = TextOf(inputs, record.Name);
+    if (record.GridRow >= 0 || record.ValueType != 'F' || !text) continue;
+    if (const auto number = ParseNumber(*text)) session.Variables.SetVariable(record.Name, "!", *number);
+  }
+}
+
+}  // namespace
+
+HeadlessResult RunHeadless(const HeadlessInputs& inputs) {
+  HeadlessResult result;
+  RecordedMessages messages(result.Messages);
+  CalcSession session(messages);
+  CalculationEngine engine(session);
+  session.Engine = &engine;
+  session.PageTag = PageOfKind(inputs.KindCode);
+
+  PickCalcKind(session, inputs.KindCode, [] {});
+  FillGrid(session, inputs);
+  RunCalculation(session, engine);
+
+  for (const VariableRecord& record : session.Variables.Records()) {
+    result.Values[record.Name] = record.Value;
+    if (record.GridRow >= 0 && record.GridRow < session.Grid.RowCount()) {
+      result.Cells[record.Name] = session.Grid.Values[static_cast<std::size_t>(record.GridRow)];
+    }
+  }
+  result.Chart = engine.State.StdThicknessTable;
+  result.ChartMode = engine.State.ChartMode;
+  result.ChartLines = engine.State.ChartLines;
+  result.Outputs = engine.State.Outputs;
+  return result;
+}
+
+}  // namespace ovalto
