@@ -124,7 +124,6 @@ bool PipeTemperatureChange(SchemeRun& run) {
     const double bore = pipe.Bore() / 1000;
     flow = bore * bore * 3600 * run.Var("Gm") * kPi / 4 * run.Var("Pb");
   }
-  const bool cools = e.T1 >= e.Tn;
 
   ThicknessScan(run, [&](const Candidate& c) {
     const double d = c.ThicknessMm;
@@ -145,8 +144,7 @@ bool PipeTemperatureChange(SchemeRun& run) {
       return;
     }
     const double required = run.Var("T2");
-    // The end temperature must not pass the required one on its way to the ambient.
-    OfferMeeting(e, d, cools ? end >= required : end <= required);
+    OfferMeeting(e, d, EndTemperatureMeets(e.T1, e.Tn, end, required));
     c.Step->Series1Value = end;
     c.Step->Series2Value = required;
   });

@@ -132,6 +132,10 @@ void OfferMeeting(EngineState& engine, double thicknessMm, bool meets) {
   engine.BestThickness = thicknessMm;
 }
 
+bool EndTemperatureMeets(double start, double ambient, double end, double required) {
+  return start >= ambient ? end >= required : end <= required;
+}
+
 void FinishScan(SchemeRun& run, double thicknessMm, std::uint8_t chartMode) {
   if (ScanMode(run.Session) == ThicknessMode::Calculated) run.Write("Wiz", thicknessMm);
   run.Engine.Outputs.ChartButton = true;

@@ -103,6 +103,11 @@ bool OfferCandidate(EngineState& engine, double criterion, double thicknessMm, b
 void StartThinnestMeeting(EngineState& engine);
 void OfferMeeting(EngineState& engine, double thicknessMm, bool meets);
 
+// Whether a substance that changes its temperature on the way from start
+// towards the ambient still meets the required end temperature: one that
+// cools must not end below it, one that warms not above it.
+bool EndTemperatureMeets(double start, double ambient, double end, double required);
+
 // End of a scan: the kept thickness into "Wiz" in the calculated mode, the
 // chart button enabled and the chart lines to show.
 void FinishScan(SchemeRun& run, double thicknessMm, std::uint8_t chartMode);

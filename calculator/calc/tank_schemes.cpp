@@ -69,8 +69,8 @@ bool TankHeatFlow(SchemeRun& run) {
       c.Step->Series3Value = norm;
     }
     // The layer at which the heat flow equals the norm; the first step past
-    // it keeps within the norm. A requirement below half a millimetre stays
-    // with the bare wall, which the run reports as under 1 mm.
+    // it keeps within the norm. A requirement of half a millimetre or less
+    // stays with the bare wall (or 0.1 mm), which the run reports as under 1 mm.
     const double required = 1000 * e.Liz * (Div(driving, norm) - Div(1, e.An) - Div(1, e.InnerCoefficient));
     const bool thicker = c.ThicknessMm > required;
     if (c.Step && thicker) reachable = true;
@@ -121,7 +121,6 @@ bool TankTemperatureChange(SchemeRun& run) {
   } else {
     StartThinnestMeeting(e);
   }
-  const bool cools = e.T1 >= e.Tn;
   ThicknessScan(run, [&](const Candidate& c) {
     // Time constant of the stored substance in units of the storage time;
     // it approaches the ambient exponentially.
@@ -138,7 +137,7 @@ bool TankTemperatureChange(SchemeRun& run) {
     if (nearest) {
       OfferCandidate(e, std::abs(end - e.T2), c.ThicknessMm);
     } else if (c.Step) {
-      OfferMeeting(e, c.ThicknessMm, cools ? end >= e.T2 : end <= e.T2);
+      OfferMeeting(e, c.ThicknessMm, EndTemperatureMeets(e.T1, e.Tn, end, e.T2));
     }
   });
   FinishScan(run, e.BestThickness, kChartLine1 | kChartLine3);
