@@ -52,11 +52,13 @@ void StepThroughGrid(CalcSession& session) {
 
 }  // namespace
 
-void RunCalculation(CalcSession& session, CalculationEngine& engine) {
+void RunCalculation(CalcSession& session, CalculationEngine& engine, const std::function<void(bool busy)>& busy) {
   VariableTable& variables = session.Variables;
   SelectNextInputRow(session, true);
   if (session.CbarTag != session.CalcKindCode) {
+    if (busy) busy(true);
     StepThroughGrid(session);
+    if (busy) busy(false);
     session.CbarTag = session.CalcKindCode;
   }
   session.CalkTag = 1;

@@ -4,11 +4,18 @@
 // rounded up to the standard series of the object.
 #pragma once
 
+#include <functional>
+
 #include "calc_session.h"
 #include "engine.h"
 
 namespace ovalto {
 
-void RunCalculation(CalcSession& session, CalculationEngine& engine);
+// One press. The messages go through session.Messages; afterwards the
+// window shows engine.State.Outputs on its buttons and the grid's cells.
+// busy(true) and busy(false) bracket the stepping of the first press, so
+// the window can show the hourglass meanwhile.
+void RunCalculation(CalcSession& session, CalculationEngine& engine,
+                    const std::function<void(bool busy)>& busy = nullptr);
 
 }  // namespace ovalto
