@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "duct_scheme_fixture.h"
+#include "engine_inputs.h"
 
 namespace ovalto {
 namespace {
@@ -48,7 +49,7 @@ TEST_F(CondensationSchemes, PipeOutsideCalculatedAndDewPointDerivation) {
   EXPECT_LT(StepOf(3).Series1Value, 60);
 }
 
-TEST_F(CondensationSchemes, DryAirEndsTheRunWithoutResults) {
+TEST_F(CondensationSchemes, DryAirEndsACalculatedRunWithoutResults) {
   ColdPipe();
   Set("Vla", 0);
   Set("Wiz", 33);
@@ -57,6 +58,11 @@ TEST_F(CondensationSchemes, DryAirEndsTheRunWithoutResults) {
   EXPECT_EQ(state.ChartMode, 0);
   EXPECT_FALSE(state.Outputs.Chart);
   EXPECT_FALSE(state.Outputs.Print);
+
+  // For a given thickness the humidity is the result, not an input.
+  Given(10);
+  Run();
+  EXPECT_DOUBLE_EQ(Get("Vla"), 77.2);
 }
 
 TEST_F(CondensationSchemes, PipeWallAsThickAsTheRadiusFails) {
@@ -155,6 +161,89 @@ TEST_F(CondensationSchemes, ChosenCoefficientSurvivesDerivationUntilReleased) {
   session.Grid.bbGetKT.Tag = 0;
   Run("An");
   EXPECT_DOUBLE_EQ(Get("An"), 6.4);
+}
+
+}  // namespace
+}  // namespace ovalto
+
+namespace ovalto {
+namespace {
+
+using testing::Given;
+using testing::kThickerThan120;
+using testing::Shows;
+
+HeadlessInputs ColdPipeOnScreen(int kind) {
+  HeadlessInputs in;
+  in.KindCode = kind;
+  in.Texts = {{"Ms_", "Сталь"}, {"Dn", "48"}, {"Tb", "5"}, {"Vla", "60"}};
+  return in;
+}
+
+HeadlessInputs HumidDuctOnScreen(int kind) {
+  HeadlessInputs in;
+  in.KindCode = kind;
+  in.Texts = {{"Dv", "250"}, {"Lv", "400"}, {"Hv", "200"}, {"Tb", "20"}, {"Tn", "-10"},
+              {"W", "5"},    {"Vlv", "50"}, {"Wb", "5"}};
+  return in;
+}
+
+TEST(CondensationRuns, EveryCondensationKindComputes) {
+  for (int kind : {21123, 31113, 51123}) {
+    const HeadlessResult result = RunHeadless(ColdPipeOnScreen(kind));
+    EXPECT_TRUE(result.Messages.empty()) << kind;
+    EXPECT_EQ(result.ChartMode, 5) << kind;
+    // Dn 48 > 35 keeps at least 9 mm on a pipe.
+    EXPECT_GE(result.Values.at("Wiz"), 9) << kind;
+  }
+  HeadlessInputs roundDuct = ColdPipeOnScreen(31213);
+  roundDuct.Texts["Dn"] = "250";
+  EXPECT_TRUE(RunHeadless(roundDuct).Outputs.Print);
+  for (int kind : {31313, 52123}) {
+    HeadlessInputs wall = ColdPipeOnScreen(kind);
+    EXPECT_GT(RunHeadless(wall).Values.at("Wiz"), 0) << kind;
+  }
+  for (int kind : {31226, 31326}) {
+    HeadlessInputs in = HumidDuctOnScreen(kind);
+    in.Texts["Vlv"] = "60";
+    const HeadlessResult result = RunHeadless(in);
+    EXPECT_TRUE(result.Messages.empty()) << kind;
+    EXPECT_GT(result.Values.at("Wiz"), 0) << kind;
+  }
+}
+
+TEST(CondensationRuns, GridDerivesTheDewPointsAndTheInnerCoefficient) {
+  // Indoors the air is 20 °C; at 60 % its dew point is 12.0 °C.
+  EXPECT_EQ(RunHeadless(ColdPipeOnScreen(21123)).Cells.at("Tr"), "12");
+  const HeadlessResult duct = RunHeadless(HumidDuctOnScreen(31226));
+  EXPECT_EQ(duct.Cells.at("Trv"), "9,3");
+  EXPECT_EQ(duct.Cells.at("Ab"), "15,5");
+}
+
+TEST(CondensationRuns, RoundDuctHandWorked) {
+  HeadlessInputs in = HumidDuctOnScreen(31226);
+  in.Texts["Liz"] = "0,04";
+  in.Texts["An"] = "20";
+  // 3 mm as worked out above, a step of the duct series.
+  const HeadlessResult calculated = RunHeadless(in);
+  EXPECT_DOUBLE_EQ(calculated.Values.at("Wiz"), 3);
+  EXPECT_TRUE(calculated.Messages.empty());
+  // With the thickness given, the humidity is not an input: the grid holds 0
+  // for it, and the dew point it shows is the one remembered from a run.
+  in.Texts["Trv"] = "9,3";
+  const HeadlessResult given = RunHeadless(Given(in, "20"));
+  EXPECT_DOUBLE_EQ(given.Values.at("Vlv"), 80.9);
+  EXPECT_EQ(given.Cells.at("Vlv"), "80,9");
+}
+
+TEST(CondensationRuns, NoDryStepEndsAt120WithItsWarning) {
+  HeadlessInputs in = HumidDuctOnScreen(31326);
+  in.Texts["Tn"] = "-30";
+  in.Texts["Vlv"] = "95";
+  const HeadlessResult result = RunHeadless(in);
+  EXPECT_DOUBLE_EQ(result.Values.at("Wiz"), 120);
+  EXPECT_TRUE(Shows(result, kThickerThan120));
+  EXPECT_FALSE(result.Outputs.Print);
 }
 
 }  // namespace

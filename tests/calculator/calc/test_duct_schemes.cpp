@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "duct_scheme_fixture.h"
+#include "engine_inputs.h"
 
 namespace ovalto {
 namespace {
@@ -162,6 +163,70 @@ TEST_F(DuctSchemes, NoFlowOrNoAirSpeedFails) {
   WarmRoundDuct(48);
   Set("Wb", 0);
   EXPECT_THROW(Run(), CalculationFailure);
+}
+
+}  // namespace
+}  // namespace ovalto
+
+namespace ovalto {
+namespace {
+
+using testing::kCannotCalculate;
+using testing::kThickerThan120;
+using testing::kThinnerThan1;
+using testing::Shows;
+
+HeadlessInputs DuctOnScreen(int kind) {
+  HeadlessInputs in;
+  in.KindCode = kind;
+  in.Texts = {{"De", "250"}, {"Dv", "250"}, {"Lv", "400"}, {"Hv", "200"}, {"Kdp", "1,2"}, {"Tb", "40"},
+              {"Tn", "-10"}, {"W", "5"},    {"Wb", "5"},   {"QL", "48"},  {"L", "50"},    {"T1", "40"},
+              {"T2", "35"},  {"Gm", "1000"}};
+  return in;
+}
+
+TEST(DuctRuns, EveryDuctKindComputes) {
+  for (int kind : {31211, 31221, 31311, 31321, 31224, 31324}) {
+    const HeadlessResult result = RunHeadless(DuctOnScreen(kind));
+    EXPECT_TRUE(result.Messages.empty()) << kind;
+    EXPECT_EQ(result.ChartMode, 5) << kind;
+    EXPECT_TRUE(result.Outputs.Print) << kind;
+    EXPECT_GE(result.Values.at("Wiz"), 1) << kind;
+  }
+}
+
+TEST(DuctRuns, HandWorkedThroughTheGrid) {
+  HeadlessInputs in = DuctOnScreen(31211);
+  in.Texts["Liz"] = "0,04";
+  in.Texts["An"] = "10";
+  in.Texts["Tn"] = "20";
+  // 10 mm as worked out above, a step of the duct series.
+  EXPECT_DOUBLE_EQ(RunHeadless(in).Values.at("Wiz"), 10);
+
+  in = DuctOnScreen(31311);
+  in.Texts["Liz"] = "0,04";
+  in.Texts["An"] = "10";
+  in.Texts["QL"] = "20";
+  in.Texts["Tn"] = "20";
+  // 42 mm, up the duct series to 43.
+  EXPECT_DOUBLE_EQ(RunHeadless(in).Values.at("Wiz"), 43);
+}
+
+TEST(DuctRuns, UnreachableNormEndsAt120WithItsWarning) {
+  HeadlessInputs in = DuctOnScreen(31311);
+  in.Texts["QL"] = "3";
+  const HeadlessResult result = RunHeadless(in);
+  EXPECT_DOUBLE_EQ(result.Values.at("Wiz"), 120);
+  EXPECT_TRUE(Shows(result, kThickerThan120));
+  EXPECT_FALSE(Shows(result, kThinnerThan1));
+}
+
+TEST(DuctRuns, NoFlowEndsInTheRunsWarning) {
+  HeadlessInputs in = DuctOnScreen(31224);
+  in.Texts["Gm"] = "0";
+  const HeadlessResult result = RunHeadless(in);
+  EXPECT_TRUE(Shows(result, kCannotCalculate));
+  EXPECT_EQ(result.Cells.at("T2"), "35");
 }
 
 }  // namespace
