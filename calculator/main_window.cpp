@@ -11,6 +11,10 @@
 #include <QVBoxLayout>
 
 #include "climate_tables.h"
+#include "grid_build.h"
+#include "kind_pages.h"
+#include "kind_picker.h"
+#include "parameter_grid.h"
 #include "pictures.h"
 #include "start_screen.h"
 
@@ -52,6 +56,7 @@ TfMain::TfMain(Services services, QWidget* parent)
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       services_(services),
       session_(services.Messages) {
+  session_.Engine = &engine_;
   setObjectName(QStringLiteral("fMain"));
   setCentralWidget(new QWidget(this));
   pnM = new StartScreen(ClientArea());
@@ -83,6 +88,7 @@ void TfMain::CreateCalculationScreen() {
     pcM->addTab(tsh[i], QString::fromUtf8(kPages[i]));
   }
   connect(pcM, &QTabWidget::currentChanged, this, [this] { pcMChange(); });
+  kindPages_ = new KindPages(session_, {tsh[0], tsh[1], tsh[2], tsh[3]}, [this] { SwitchView(true); }, this);
 
   Img[0] = LoadPicture(Picture::SystemHeating);
   Img[1] = LoadPicture(Picture::SystemWaterSupply);
@@ -103,7 +109,8 @@ void TfMain::CreateCalculationScreen() {
   pnR->setObjectName(QStringLiteral("pnR"));
   auto* layout = new QVBoxLayout(pnR);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addStretch(1);
+  grid_ = new ParameterGrid(session_, pnR);
+  layout->addWidget(grid_, 1);
   CBAR = new QToolBar(pnR);
   CBAR->setObjectName(QStringLiteral("CBAR"));
   bbCalk = ToolButton(QStringLiteral("bbCalk"), QStringLiteral("Расчет"), CBAR);
@@ -113,6 +120,10 @@ void TfMain::CreateCalculationScreen() {
   tbDown = ToolButton(QStringLiteral("tbDown"), QStringLiteral("Назад"), CBAR);
   connect(tbDown, &QToolButton::clicked, this, &TfMain::tbDownClick);
   layout->addWidget(CBAR);
+  connect(kindPages_, &KindPages::KindPicked, this, [this] {
+    grid_->Refresh();
+    bbCalk->setEnabled(session_.CalkEnabled);
+  });
 }
 
 void TfMain::CreateProjectScreens() {
@@ -185,11 +196,17 @@ void TfMain::FormShow() {
   }
 }
 
-void TfMain::HideInputEditors() { session_.Grid.HideInputEditors(); }
+void TfMain::HideInputEditors() {
+  session_.Grid.HideInputEditors();
+  grid_->Refresh();
+}
 
 void TfMain::SwitchView(bool refill) {
   const bool calculation = viewMode_ > 0;
   const bool kindChosen = session_.CalcKindCode > 0;
+  // Every screen change passes here, also a page switched by the program:
+  // the kind rules and the hit test read the page the user sees.
+  session_.PageTag = pcM->currentIndex() + 1;
   ImR->setPixmap(Img[pcM->currentIndex()]);
   ImR->setVisible(calculation && !kindChosen);
   BackB->setVisible(calculation && !kindChosen);
@@ -235,6 +252,10 @@ void TfMain::ImMainMouseUp(int choice) {
   switch (choice) {
     case 1:
       viewMode_ = kCalculationScreen;
+      for (KindLabelState& label : session_.KindLabels) {
+        if (label.Tag < 0) label.Enabled = true;
+      }
+      kindPages_->Refresh();
       break;
     case 2:
       viewMode_ = kProjectEditor;
@@ -251,10 +272,15 @@ void TfMain::ImMainMouseUp(int choice) {
 
 void TfMain::pcMChange() {
   QCoreApplication::processEvents();
+  ResetKindLabels(session_);
+  kindPages_->Refresh();
   session_.PageTag = pcM->currentIndex() + 1;
   session_.CalcKindCode = 0;
   session_.VariableList.clear();
   SwitchView(true);
+  BuildInputGrid(session_);
+  grid_->Refresh();
+  bbCalk->setEnabled(session_.CalkEnabled);
 }
 
 void TfMain::tbDownClick() {

@@ -11,11 +11,14 @@
 #include <QToolButton>
 
 #include "calc_session.h"
+#include "engine.h"
 #include "shell.h"
 #include "user_data.h"
 
 namespace ovalto {
 
+class KindPages;
+class ParameterGrid;
 class StartScreen;
 
 // The desktop services the window uses; tests hand in their own.
@@ -64,6 +67,7 @@ class TfMain : public QMainWindow {
 
   Services services_;
   CalcSession session_;
+  CalculationEngine engine_{session_};  // the grid derives its inputs through it
   int viewMode_ = kStartScreen;
   QString programFolder_;
   double projectContext_ = -1;    // -1: opened from the start screen
@@ -76,7 +80,9 @@ class TfMain : public QMainWindow {
   QLabel* ImR = nullptr;
   QPixmap Img[4];
   QPushButton* BackB = nullptr;
+  KindPages* kindPages_ = nullptr;  // the kind labels and pictures on tsh1..tsh4
   QWidget* pnR = nullptr;
+  ParameterGrid* grid_ = nullptr;   // SG with its editors, on pnR
   QToolBar* CBAR = nullptr;
   QToolButton* bbCalk = nullptr;
   QToolButton* bbDiag = nullptr;

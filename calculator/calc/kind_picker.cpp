@@ -82,8 +82,4 @@ void PickCalcKind(CalcSession& session, int code, const std::function<void()>& s
   ShowCalcKindName(session);
 }
 
-void PagePictureClick(CalcSession& session, const std::function<void()>& switchView) {
-  if (session.HoveredKindCode > 0) PickCalcKind(session, session.HoveredKindCode, switchView);
-}
-
 }  // namespace ovalto

@@ -27,7 +27,4 @@ void HitTestKindLabels(CalcSession& session, int x, int y);
 // parameter panel (the window's part) before the grid is built.
 void PickCalcKind(CalcSession& session, int code, const std::function<void()>& switchView);
 
-// A click on a page picture picks the kind whose marker is under the mouse.
-void PagePictureClick(CalcSession& session, const std::function<void()>& switchView);
-
 }  // namespace ovalto

@@ -1,10 +1,14 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
 
+#include "kind_picker.h"
 #include "recording_message_boxes.h"
 #include "recording_shell.h"
 #include "start_screen.h"
@@ -119,6 +123,37 @@ TEST_F(MainWindowTest, WebLinksGoToTheShell) {
   emit window.StartPanel()->LinkClicked("https://www.ovalto.example/");
   ASSERT_EQ(shell.Opened.size(), 1u);
   EXPECT_EQ(shell.Opened[0], "https://www.ovalto.example/");
+}
+
+TEST_F(MainWindowTest, APickedKindShowsItsGridAndAPageChangeDropsIt) {
+  window.ImMainMouseUp(1);
+  auto* pages = window.findChild<QTabWidget*>("pcM");
+  pages->setCurrentIndex(1);
+  QMouseEvent click(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton, {});
+  QApplication::sendEvent(window.findChild<QLabel*>("L21211"), &click);
+  EXPECT_EQ(window.Session().CalcKindCode, 21211);
+  EXPECT_TRUE(Shown("pnR"));
+  EXPECT_FALSE(Shown("ImR"));
+  EXPECT_TRUE(Child("cbRG")->isVisible());
+  EXPECT_TRUE(Child("bbCalk")->isEnabled());
+  EXPECT_EQ(window.Session().Grid.Values[static_cast<std::size_t>(window.Session().Variables.VariableRow("Z"))], "8760");
+
+  pages->setCurrentIndex(2);
+  EXPECT_EQ(window.Session().CalcKindCode, 0);
+  EXPECT_EQ(KindLabelOf(window.Session(), 21211)->Tag, -1);
+  EXPECT_EQ(window.Session().Grid.RowCount(), 0);
+  EXPECT_FALSE(Child("cbRG")->isVisible());
+}
+
+TEST_F(MainWindowTest, APageShownByTheProgramIsThePageOfTheKindRules) {
+  window.ImMainMouseUp(1);
+  auto* pages = window.findChild<QTabWidget*>("pcM");
+  {
+    const QSignalBlocker quiet(pages);  // as the project editor opens a system's page
+    pages->setCurrentIndex(3);
+  }
+  window.SwitchView(true);
+  EXPECT_EQ(window.Session().PageTag, 4);
 }
 
 }  // namespace
