@@ -77,13 +77,6 @@ TEST_F(DuctSchemes, RectangularDuctHeatFlux) {
   EXPECT_NEAR(Get("QL"), 35.973567, 1e-6);
 }
 
-TEST_F(DuctSchemes, RectangularDuctNormBeyondTheThickestStepIs120) {
-  WarmRectangularDuct(3);
-  Run();
-  // 1000 * 0.04 * (24 / 3 - 0.167157) = 313 mm
-  EXPECT_EQ(Get("Wiz"), 120);
-}
-
 TEST_F(DuctSchemes, RoundDuctTemperatureChange) {
   CoolingRoundDuct(35);
   Given(20);
@@ -156,10 +149,7 @@ TEST_F(DuctSchemes, TemperatureChangeDerivesTheAirProperties) {
   EXPECT_FALSE(state.Outputs.Chart);
 }
 
-TEST_F(DuctSchemes, NoFlowOrNoAirSpeedFails) {
-  CoolingRoundDuct(35);
-  Set("Gm", 0);
-  EXPECT_THROW(Run(), CalculationFailure);
+TEST_F(DuctSchemes, StillAirInsideFails) {
   WarmRoundDuct(48);
   Set("Wb", 0);
   EXPECT_THROW(Run(), CalculationFailure);
@@ -195,26 +185,9 @@ TEST(DuctRuns, EveryDuctKindComputes) {
   }
 }
 
-TEST(DuctRuns, HandWorkedThroughTheGrid) {
-  HeadlessInputs in = DuctOnScreen(31211);
-  in.Texts["Liz"] = "0,04";
-  in.Texts["An"] = "10";
-  in.Texts["Tn"] = "20";
-  // 10 mm as worked out above, a step of the duct series.
-  EXPECT_DOUBLE_EQ(RunHeadless(in).Values.at("Wiz"), 10);
-
-  in = DuctOnScreen(31311);
-  in.Texts["Liz"] = "0,04";
-  in.Texts["An"] = "10";
-  in.Texts["QL"] = "20";
-  in.Texts["Tn"] = "20";
-  // 42 mm, up the duct series to 43.
-  EXPECT_DOUBLE_EQ(RunHeadless(in).Values.at("Wiz"), 43);
-}
-
 TEST(DuctRuns, UnreachableNormEndsAt120WithItsWarning) {
   HeadlessInputs in = DuctOnScreen(31311);
-  in.Texts["QL"] = "3";
+  in.Texts["QL"] = "3";  // would need far more than 120 mm
   const HeadlessResult result = RunHeadless(in);
   EXPECT_DOUBLE_EQ(result.Values.at("Wiz"), 120);
   EXPECT_TRUE(Shows(result, kThickerThan120));
