@@ -204,13 +204,21 @@ void ParameterGrid::SyncEditors() {
       combo->clear();
       combo->addItems(items);
     }
-    combo->setCurrentIndex(state.ItemIndex);
-    if (combo->isEditable()) {
-      const QString text = QString::fromStdString(state.Text);
-      if (combo->currentText() != text) combo->setEditText(text);
-      // Sizes of a material without a table are typed: no list to open.
-      combo->setStyleSheet(state.HasList ? QString() : QStringLiteral("QComboBox::drop-down { width: 0px; border: none; }"));
+    if (!combo->isEditable()) {
+      combo->setCurrentIndex(state.ItemIndex);
+      continue;
     }
+    // The user may be typing here: the text and its cursor stay where they are.
+    const int cursor = combo->lineEdit()->cursorPosition();
+    if (combo->currentIndex() != state.ItemIndex) combo->setCurrentIndex(state.ItemIndex);
+    const QString text = QString::fromStdString(state.Text);
+    if (combo->currentText() != text) {
+      combo->setEditText(text);
+      combo->lineEdit()->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
+    }
+    // Sizes of a material without a table are typed: no list to open.
+    const QString look = state.HasList ? QString() : QStringLiteral("QComboBox::drop-down { width: 0px; border: none; }");
+    if (combo->styleSheet() != look) combo->setStyleSheet(look);
   }
 }
 

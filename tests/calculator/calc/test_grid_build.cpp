@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "calc_kinds.h"
+#include "input_editors.h"
 #include "kind_session.h"
 
 namespace ovalto {
@@ -101,6 +103,20 @@ TEST_F(GridBuildTest, SubstanceListFollowsTheKind) {
 TEST_F(GridBuildTest, DuctsFlowInMetresPerSecondByDefault) {
   screen.Choose(31324);
   EXPECT_EQ(grid.cbGW.Text, "м/с");
+}
+
+TEST_F(GridBuildTest, EveryKindOffersAChoiceInEachOfItsLists) {
+  for (const CalcKind& kind : CalcKinds()) {
+    screen.Choose(kind.Code);
+    for (const VariableRecord& record : session.Variables.Records()) {
+      if (record.GridRow < 0 || record.ValueType != 'S' || record.Name == "Rg_" || record.Name == "Np_") continue;
+      const EditorState* editor = EditorOfInputKind(grid, record.InputKind);
+      ASSERT_NE(editor, nullptr) << kind.Code << " " << record.Name;
+      EXPECT_TRUE(editor->Visible) << kind.Code << " " << record.Name;
+      EXPECT_GE(editor->ItemIndex, 0) << kind.Code << " " << record.Name;
+    }
+    EXPECT_EQ(screen.Caption(session.SoughtVariable), session.Variables.Find(session.SoughtVariable)->Caption);
+  }
 }
 
 TEST_F(GridBuildTest, PageWithoutKindHasNoRows) {
