@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "calculation_run.h"
 #include "climate_tables.h"
 #include "grid_build.h"
 #include "kind_pages.h"
@@ -119,6 +120,7 @@ void TfMain::CreateCalculationScreen() {
   bbExcel = ToolButton(QStringLiteral("bbExcel"), QStringLiteral("MS Excel"), CBAR);
   tbDown = ToolButton(QStringLiteral("tbDown"), QStringLiteral("Назад"), CBAR);
   connect(tbDown, &QToolButton::clicked, this, &TfMain::tbDownClick);
+  connect(bbCalk, &QToolButton::clicked, this, &TfMain::bbCalkClick);
   layout->addWidget(CBAR);
   connect(kindPages_, &KindPages::KindPicked, this, [this] {
     grid_->Refresh();
@@ -292,6 +294,21 @@ void TfMain::tbDownClick() {
     pcMChange();
   }
   projectContext_ = -1;
+}
+
+void TfMain::bbCalkClick() {
+  RunCalculation(session_, engine_, [](bool busy) {
+    if (busy) {
+      QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+      QApplication::restoreOverrideCursor();
+    }
+  });
+  grid_->Refresh();
+  const OutputControls& outputs = engine_.State.Outputs;
+  bbDiag->setEnabled(outputs.ChartButton);
+  bbPrnt->setEnabled(outputs.Print);
+  bbExcel->setEnabled(outputs.Excel);
 }
 
 void TfMain::fdsg1Click() {

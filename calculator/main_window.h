@@ -46,6 +46,7 @@ class TfMain : public QMainWindow {
   void pcMChange();
   void ImMainMouseUp(int choice);
   void tbDownClick();
+  void bbCalkClick();
   void fdsg1Click();
 
   int ViewMode() const { return viewMode_; }
