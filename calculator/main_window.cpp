@@ -42,6 +42,8 @@ QToolButton* ToolButton(const QString& name, const QString& text, QToolBar* bar)
   button->setObjectName(name);
   button->setText(text);
   button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  button->setAutoRaise(false);
+  button->setMinimumWidth(76);
   bar->addWidget(button);
   return button;
 }
