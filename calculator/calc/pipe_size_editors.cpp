@@ -15,6 +15,7 @@ namespace ovalto {
 namespace {
 
 constexpr int kOtherMaterial = 5;  // "Другой": sizes typed, no table behind them
+const std::string kWallNotKnown = "0";
 
 // Wall conductivity of the materials in list order, W/(m·K).
 constexpr std::array<double, 5> kWallConductivity = {45.4, 384, 0.22, 0.44, 0.45};
@@ -47,7 +48,7 @@ void cbMSChange(CalcSession& session) {
   const int material = grid.cbMS.ItemIndex;
   if (material == kOtherMaterial) {
     grid.cbVD.HasList = grid.cbTS.HasList = false;
-    grid.cbTS.Text = "0";
+    grid.cbTS.Text = kWallNotKnown;
     session.Variables.SetVariable("Lst", "не учитывать", 0);
   } else {
     grid.cbVD.HasList = grid.cbTS.HasList = true;
@@ -77,7 +78,7 @@ void cbVDChange(CalcSession& session) {
   grid.cbTS.Items = Formatted(IsDuctKind(session.CalcKindCode) ? DuctSheets(d) : PipeWalls(grid.cbMS.Text, d));
   grid.cbTS.ItemIndex = -1;
   grid.cbTS.Text = grid.cbTS.Items.size() == 1 ? grid.cbTS.Items.front() : std::string();
-  if (grid.cbVD.ItemIndex < 0) grid.cbTS.Text = "0";  // a size of no table: the wall is not known
+  if (grid.cbVD.ItemIndex < 0) grid.cbTS.Text = kWallNotKnown;  // a size of no table
 
   // Metal pipes lose less through supports and fittings than plastic ones.
   double kdp = 1.7;
