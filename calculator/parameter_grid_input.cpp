@@ -80,10 +80,12 @@ bool ParameterGrid::BelongsToGrid(const QWidget* widget) const {
   return EditorOf(widget) != nullptr;
 }
 
-// The grid with its editors is left only when the focus goes somewhere
-// else; moving between the grid and its editors is moving within the grid.
+// The grid with its editors is left only when the focus goes to another
+// control of the window; moving between the grid and its editors is moving
+// within the grid, and a message box or dialog over the window leaves
+// nothing.
 void ParameterGrid::FocusChanged(QWidget* old, QWidget* now) {
-  if (!now) return;  // another window got the focus; the grid keeps its state
+  if (!now) return;
   if (const InputEditor* editor = EditorOf(now)) {
     const EditorState& state = session_.Grid.*editor->Editor;
     if (session_.FocusedEditor == &state) return;
@@ -96,7 +98,7 @@ void ParameterGrid::FocusChanged(QWidget* old, QWidget* now) {
     if (now == SG_ && cellEditor_->isVisible()) cellEditor_->setFocus();
     return;
   }
-  if (BelongsToGrid(old)) {
+  if (BelongsToGrid(old) && now->window() == window()) {
     session_.FocusedEditor = nullptr;
     SGExit(session_);
     Refresh();

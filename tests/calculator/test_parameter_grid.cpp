@@ -147,6 +147,20 @@ TEST_F(ParameterGridTest, LeavingTheGridWithItsEditorsRunsTheExitOnce) {
   EXPECT_EQ(grid.Tag, screen.Row("Ti_"));
 }
 
+TEST_F(ParameterGridTest, AWindowOverTheGridLeavesNothing) {
+  Choose(11111);
+  CellEditor()->setFocus();
+  const int before = screen.Engine.Validations;
+  QWidget box;  // as a message box or a dialog takes the focus
+  auto* button = new QLineEdit(&box);
+  box.show();
+  QApplication::setActiveWindow(&box);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+  button->setFocus();
+  EXPECT_EQ(QApplication::focusWidget(), button);
+  EXPECT_EQ(screen.Engine.Validations, before);
+}
+
 TEST_F(ParameterGridTest, ClickingACellMakesItsRowCurrent) {
   Choose(11111);
   const QRect cell = view->Table()->visualRect(view->Table()->model()->index(screen.Row("Tb"), 0));
