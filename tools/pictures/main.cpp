@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
   QList<pictures::NamedPicture> all = pictures::DrawStartScreenPictures();
   all += pictures::DrawSystemPictures();
   all += pictures::DrawPagePictures();
+  all += pictures::DrawGridMarks();
   bool written = true;
   for (const auto& picture : all) written = WritePicture(folder, picture) && written;
   return written ? 0 : 1;

@@ -19,5 +19,7 @@ QList<NamedPicture> DrawStartScreenPictures();
 QList<NamedPicture> DrawSystemPictures();
 // The pictures of the kind picker's pages, with the kind markers.
 QList<NamedPicture> DrawPagePictures();
+// The marks drawn in the parameter grid's caption column.
+QList<NamedPicture> DrawGridMarks();
 
 }  // namespace pictures
