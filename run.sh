@@ -6,7 +6,7 @@ source scripts/prepare.sh
 ovalto_prepare
 
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release
-cmake --build build/release -j"$(nproc)"
+cmake --build build/release -j"$(nproc)" --target Ovalto4
 
 program=build/release/Ovalto4/Ovalto4
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

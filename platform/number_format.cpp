@@ -28,19 +28,21 @@ std::string FormatGeneral(double value) {
   const int exponent = std::atoi(text.c_str() + ePos + 1);
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
+  // Built by appending: concatenations of temporaries here set off a false
+  // overlap warning of g++ 12 in optimised builds.
   std::string out = negative ? "-" : "";
   if (exponent >= kSignificantDigits || std::fabs(value) < 1e-5) {
-    out += digits.substr(0, 1);
-    if (digits.size() > 1) out += "," + digits.substr(1);
-    out += "E" + std::to_string(exponent);
+    out.append(digits, 0, 1);
+    if (digits.size() > 1) out.append(",").append(digits, 1);
+    out.append("E").append(std::to_string(exponent));
   } else if (exponent < 0) {
-    out += "0," + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    out.append("0,").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
   } else {
     const auto intDigits = static_cast<std::size_t>(exponent) + 1;
     if (digits.size() <= intDigits) {
-      out += digits + std::string(intDigits - digits.size(), '0');
+      out.append(digits).append(intDigits - digits.size(), '0');
     } else {
-      out += digits.substr(0, intDigits) + "," + digits.substr(intDigits);
+      out.append(digits, 0, intDigits).append(",").append(digits, intDigits);
     }
   }
   return out;

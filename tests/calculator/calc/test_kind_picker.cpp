@@ -81,7 +81,7 @@ TEST_F(KindPickerTest, PickingResetsTheLastKindsState) {
   session.Grid.bbGetKT.Tag = 1;
   session.CbarTag = 11111;
   session.Variables.Find("Tb")->Mark = 1;
-  session.Variables.Find("Tn")->RememberedText = "5";
+  session.Variables.Find("Tn")->RememberedText = std::string(1, '5');
   screen.Choose(11112);
   EXPECT_EQ(KindLabelOf(session, 11111)->Tag, -1);
   EXPECT_FALSE(KindLabelOf(session, 11111)->Bold);

@@ -126,8 +126,7 @@ TEST_F(DetectionTest, SignaturesOfOtherFormats) {
         {{0, 0, 0, 0x1F, 0x8B, 8, 0}, atGZip},  // leading zero bytes are skipped
     };
     for (const Case& c : cases) {
-        Bytes bytes = c.start;
-        bytes.resize(64, 'x');
+        const Bytes bytes = Padded(c.start, 64, 'x');
         Detect("file.bin", bytes);
         EXPECT_EQ(zip().ArcType(), c.type) << int(c.start[0]);
     }
@@ -162,8 +161,7 @@ TEST_F(DetectionTest, UuencodedTextAndTarArchives) {
 }
 
 TEST_F(DetectionTest, VolumeNumbersFromTheExtension) {
-    Bytes rar = TextBytes("Rar!");
-    rar.resize(64, 'x');
+    const Bytes rar = Padded(TextBytes("Rar!"), 64, 'x');
     Detect("set.a01", rar);
     EXPECT_EQ(zip().VolumeNumber(), 2);
     EXPECT_EQ(zip().VolumeLetter(), 'a');
@@ -171,8 +169,7 @@ TEST_F(DetectionTest, VolumeNumbersFromTheExtension) {
     EXPECT_EQ(zip().VolumeNumber(), 0);
     Detect("set.r00", rar);
     EXPECT_EQ(zip().VolumeNumber(), 1);
-    Bytes arj{0x60, 0xEA};
-    arj.resize(64, 'x');
+    const Bytes arj = Padded({0x60, 0xEA}, 64, 'x');
     Detect("set.arj", arj);
     EXPECT_EQ(zip().VolumeNumber(), 1);
 }

@@ -252,8 +252,7 @@ TEST_F(WalkTest, ArchivesThatCantBeUsedRaiseAtOnce) {
     zip.OnActivate = [&](TUnZIP&) { activated = true; };
     EXPECT_THROW(zip.ExtractFiles(), E_RAISE);
     EXPECT_EQ(Codes(), std::vector<int>{kMsgFileNotFound});
-    Bytes gzip{0x1F, 0x8B, 8, 0};
-    gzip.resize(64, 0);
+    const Bytes gzip = Padded({0x1F, 0x8B, 8, 0}, 64, 0);
     EXPECT_EQ(Extract(gzip), -kMsgBadArchiveType);
     EXPECT_FALSE(activated);
 }

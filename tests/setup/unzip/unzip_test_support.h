@@ -66,5 +66,7 @@ struct TestEntry {
 // A zip archive of the given entries (local headers, central directory, end record).
 Bytes MakeZip(const std::vector<TestEntry>& entries);
 Bytes TextBytes(const std::string& text);
+// The start of a file padded with fill up to size bytes.
+Bytes Padded(const Bytes& start, std::size_t size, std::uint8_t fill);
 
 }  // namespace unzip::test
