@@ -220,12 +220,18 @@ bool ParameterGrid::CellEditorBelongsOnCurrentRow() const {
 void ParameterGrid::SyncCellEditor() {
   if (!CellEditorBelongsOnCurrentRow()) {
     cellEditor_->hide();
+    cellEditorRow_ = -1;
     return;
   }
   const int row = session_.Grid.CurrentRow;
   cellEditor_->setGeometry(SG_->visualRect(model_->index(row, 1)).adjusted(0, 0, -1, -1));
   const QString text = QString::fromStdString(session_.Grid.Values[static_cast<std::size_t>(row)]);
   if (cellEditor_->text() != text) cellEditor_->setText(text);
+  // Arriving in a cell selects its value, so typing replaces it.
+  if (row != cellEditorRow_) {
+    cellEditor_->selectAll();
+    cellEditorRow_ = row;
+  }
   cellEditor_->show();
 }
 

@@ -129,6 +129,17 @@ TEST_F(ParameterGridTest, TabAndBacktabMoveThroughTheInputRows) {
   EXPECT_EQ(QApplication::focusWidget(), CellEditor());
 }
 
+TEST_F(ParameterGridTest, TypingInACellReachedByTabReplacesItsValue) {
+  Choose(11111);
+  SetGridRow(session, screen.Row("Lst"));
+  view->Refresh();
+  CellEditor()->setFocus();
+  QTest::keyClick(CellEditor(), Qt::Key_Tab);
+  ASSERT_EQ(grid.CurrentRow, screen.Row("Kdp"));
+  QTest::keyClicks(CellEditor(), "1.3");
+  EXPECT_EQ(screen.Cell("Kdp"), "1,3");
+}
+
 TEST_F(ParameterGridTest, LeavingTheGridWithItsEditorsRunsTheExitOnce) {
   Choose(11111);
   SetGridRow(session, screen.Row("Tb"));
