@@ -5,6 +5,13 @@
 
 namespace ovalto {
 
+QString MessageDisplayText(const std::string& text) {
+  QString shown = QString::fromStdString(text);
+  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return shown;
+}
+
 MessageButton QtMessageBoxes::Show(MessageType type, const std::string& text, unsigned buttons) {
   QMessageBox box(parent_);
   switch (type) {
@@ -25,7 +32,7 @@ MessageButton QtMessageBoxes::Show(MessageType type, const std::string& text, un
       box.setWindowTitle(texts_.Confirmation);
       break;
   }
-  box.setText(QString::fromStdString(text));
+  box.setText(MessageDisplayText(text));
 
   struct Choice {
     MessageButton button;
@@ -57,7 +64,7 @@ MessageButton QtMessageBoxes::Show(MessageType type, const std::string& text, un
 }
 
 void QtMessageBoxes::ShowRaisedError(const std::string& text) {
-  QMessageBox box(QMessageBox::Critical, texts_.Title, QString::fromStdString(text), QMessageBox::NoButton, parent_);
+  QMessageBox box(QMessageBox::Critical, texts_.Title, MessageDisplayText(text), QMessageBox::NoButton, parent_);
   box.addButton(texts_.Ok, QMessageBox::AcceptRole);
   box.exec();
 }

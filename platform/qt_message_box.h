@@ -22,6 +22,10 @@ struct MessageTexts {
   QString Title = QStringLiteral("Ovalto 4");  // caption of an unhandled error
 };
 
+// The program's texts end their lines with a carriage return alone, as the
+// message boxes of its first platform did; Qt breaks lines at line feeds.
+QString MessageDisplayText(const std::string& text);
+
 class QtMessageBoxes : public MessageBoxes {
  public:
   explicit QtMessageBoxes(MessageTexts texts = {}) : texts_(std::move(texts)) {}
