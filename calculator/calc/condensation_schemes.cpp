@@ -93,14 +93,16 @@ bool PipeOuterCondensation(SchemeRun& run) {
   const double wall = PipeWallResistance(diameter, diameter - 2 * run.Var("Wst"), run.Var("Lst"));
   const bool calculated = IsThicknessCalculated(run);
   const double target = calculated ? Div(air.DewPoint - engine.Tb, engine.Tn - air.DewPoint) : 0;
-  StartSmallestCriterion(engine);
+  // The thinnest step that keeps the surface at or above the dew point: the
+  // nearest step from either side could leave it wet.
+  StartThinnestMeeting(engine);
   ThicknessScan(run, [&](const Candidate& candidate) {
     const double outside = 2 * candidate.ThicknessMm + diameter;
     const double layer = Div(Ln(Div(outside, diameter)), 2 * kPi * engine.Liz);
     const double b = (layer + wall) * outside / 1000 * kPi * engine.An;
     const double humidity = AllowedHumidity(SurfaceTemperature(b, engine.Tn, engine.Tb), air);
     if (!RecordCandidate(run, candidate, humidity, "Vla", 1)) return;
-    if (calculated) OfferCandidate(engine, std::abs(b - target), candidate.ThicknessMm);
+    if (calculated) OfferMeeting(engine, candidate.ThicknessMm, b >= target);
   });
   FinishScan(run, RoundToStdThickness(engine.BestThickness), kValueAndUsersLine);
   return true;
@@ -138,7 +140,8 @@ bool RoundDuctInnerCondensation(SchemeRun& run) {
   const bool calculated = IsThicknessCalculated(run);
   const double target = calculated ? Div(air.DewPoint - engine.Tn, engine.Tb - air.DewPoint) : 0;
   const double innerFilm = kPi * engine.InnerCoefficient * diameter / 1000;  // 1 / resistance per metre
-  StartSmallestCriterion(engine);
+  // As outside: the thinnest step that keeps the inner surface dry.
+  StartThinnestMeeting(engine);
   ThicknessScan(run, [&](const Candidate& candidate) {
     const double outside = 2 * candidate.ThicknessMm + diameter;
     const double layer = Div(Ln(Div(outside, diameter)), 2 * kPi * engine.Liz);
@@ -146,7 +149,7 @@ bool RoundDuctInnerCondensation(SchemeRun& run) {
     const double b = (layer + outerSurface) * innerFilm;
     const double humidity = AllowedHumidity(SurfaceTemperature(b, engine.Tb, engine.Tn), air);
     if (!RecordCandidate(run, candidate, humidity, "Vlv", 1)) return;
-    if (calculated) OfferCandidate(engine, std::abs(b - target), candidate.ThicknessMm);
+    if (calculated) OfferMeeting(engine, candidate.ThicknessMm, b >= target);
   });
   FinishScan(run, engine.BestThickness, kValueAndUsersLine);
   return true;

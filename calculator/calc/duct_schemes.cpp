@@ -129,10 +129,9 @@ bool DuctTemperatureChange(SchemeRun& run) {
   const double ratio = Div(t1 - tn, t2 - tn);
   const bool exponential = ratio >= 2;
   const bool calculated = IsThicknessCalculated(run);
-  // The resistance the required cooling asks for is x / required.
-  const double required = !calculated ? 0 : exponential ? Ln(std::abs(ratio)) : Div(t1 - t2, airMean - tn);
-
-  StartSmallestCriterion(engine);
+  // The thinnest step whose air stays on the ambient's side of the required
+  // end temperature, as in the pipe and tank schemes.
+  StartThinnestMeeting(engine);
   ThicknessScan(run, [&](const Candidate& candidate) {
     const double d = candidate.ThicknessMm;
     const double sumR = round ? RoundDuctResistance(engine, d, diameter) : FlatDuctResistance(engine, d);
@@ -145,7 +144,7 @@ bool DuctTemperatureChange(SchemeRun& run) {
       endTemperature = Div(2 * k * t1 + 2 * tn - t1, 2 * k + 1);
     }
     if (!RecordCandidate(run, candidate, endTemperature, "T2", 2)) return;
-    if (calculated) OfferCandidate(engine, std::abs(Div(x, required) - sumR), d);
+    if (calculated) OfferMeeting(engine, d, EndTemperatureMeets(t1, tn, endTemperature, t2));
   });
   FinishScan(run, engine.BestThickness, kValueAndUsersLine);
   return true;

@@ -90,9 +90,12 @@ bool PipeSurfaceTemperature(SchemeRun& run) {
   const Pipe pipe = LoadPipe(run);
   EngineState& e = run.Engine;
   e.InnerCoefficient = 1000;
-  StartSmallestCriterion(e);
+  // The thinnest step whose surface stays within the required temperature:
+  // the nearest step from either side could leave the surface too hot.
+  StartThinnestMeeting(e);
   // The surface sits at the required temperature when the layer's
-  // resistance, scaled by the outer one, has this ratio.
+  // resistance, scaled by the outer one, has this ratio; more keeps it
+  // nearer the ambient.
   const double requiredRatio = Div(e.Tb - required, required - e.Tn);
   ThicknessScan(run, [&](const Candidate& c) {
     const double perimeter = kPi * (2 * c.ThicknessMm + pipe.Dn) / 1000;
@@ -103,7 +106,7 @@ bool PipeSurfaceTemperature(SchemeRun& run) {
       c.Step->Series1Value = surface;
       c.Step->Series2Value = run.Var("Tp");
     }
-    OfferCandidate(e, std::abs(requiredRatio - ratio), c.ThicknessMm);
+    if (c.Step) OfferMeeting(e, c.ThicknessMm, ratio >= requiredRatio);
   });
   FinishScan(run, e.BestThickness, kChartLine1 | kChartLine2);
   return true;
@@ -159,7 +162,9 @@ bool PipeFreezeProtection(SchemeRun& run) {
   const double bore = pipe.Bore() / 1000;
   const double area = kPi * bore * bore / 4;  // m2 of standing substance
   e.InnerCoefficient = 1000;
-  StartSmallestCriterion(e);
+  // The thinnest step that holds out the required time: the nearest one
+  // from either side could let the pipe freeze before it.
+  StartThinnestMeeting(e);
 
   ThicknessScan(run, [&](const Candidate& c) {
     const double d = c.ThicknessMm;
@@ -179,8 +184,7 @@ bool PipeFreezeProtection(SchemeRun& run) {
     const double requiredHours = run.Var("Zt");
     c.Step->Series1Value = hours;
     c.Step->Series3Value = requiredHours;
-    const double requiredR = Div(requiredHours * 3.6 * kdp, cooling + freezing);
-    OfferCandidate(e, std::abs(sumR - requiredR), d);
+    OfferMeeting(e, d, hours >= requiredHours);
   });
   FinishScan(run, e.BestThickness, kChartLine1 | kChartLine3);
   return true;

@@ -113,14 +113,8 @@ bool TankTemperatureChange(SchemeRun& run) {
   const double surface = TankSurface(run);
   const double volume = TankVolume(run);
   e.InnerCoefficient = 1000;
-  // Indoors the step whose end temperature comes nearest the required one
-  // wins; outdoors the end temperature must not pass it.
-  const bool nearest = run.Session.CalcSchemeCode != 11224;
-  if (nearest) {
-    StartSmallestCriterion(e);
-  } else {
-    StartThinnestMeeting(e);
-  }
+  // Indoors as outdoors the end temperature must not pass the required one.
+  StartThinnestMeeting(e);
   ThicknessScan(run, [&](const Candidate& c) {
     // Time constant of the stored substance in units of the storage time;
     // it approaches the ambient exponentially.
@@ -134,11 +128,7 @@ bool TankTemperatureChange(SchemeRun& run) {
       c.Step->Series1Value = end;
       c.Step->Series3Value = e.T2;
     }
-    if (nearest) {
-      OfferCandidate(e, std::abs(end - e.T2), c.ThicknessMm);
-    } else if (c.Step) {
-      OfferMeeting(e, c.ThicknessMm, EndTemperatureMeets(e.T1, e.Tn, end, e.T2));
-    }
+    if (c.Step) OfferMeeting(e, c.ThicknessMm, EndTemperatureMeets(e.T1, e.Tn, end, e.T2));
   });
   FinishScan(run, e.BestThickness, kChartLine1 | kChartLine3);
   return true;

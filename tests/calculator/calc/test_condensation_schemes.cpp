@@ -42,11 +42,28 @@ TEST_F(CondensationSchemes, PipeOutsideCalculatedAndDewPointDerivation) {
   EXPECT_FALSE(state.Outputs.Chart);
 
   Run();
-  // Bt = (12.0155 - 5) / (20 - 12.0155) = 0.87865; nearest B at 4 mm (|dev| 0.098)
+  // Bt = (12.0155 - 5) / (20 - 12.0155) = 0.87865; B reaches it first at 4 mm
   EXPECT_EQ(Get("Wiz"), 4);
   EXPECT_DOUBLE_EQ(Get("Vla"), 60);
   EXPECT_GT(StepOf(4).Series1Value, 60);
   EXPECT_LT(StepOf(3).Series1Value, 60);
+}
+
+TEST_F(CondensationSchemes, KeptStepIsTheThinnestWhoseSurfaceStaysDry) {
+  // Over a sweep of room humidities the kept step must be dry (its allowed
+  // humidity at or above the room's) and every thinner step wet; the step
+  // whose surface merely comes nearest the dew point can lie on the wet side.
+  for (double humidity = 40; humidity <= 90; humidity += 0.25) {
+    ColdPipe();
+    Set("Vla", humidity);
+    Run();
+    const double kept = Get("Wiz");
+    ASSERT_GE(StepOf(kept).Series1Value, humidity) << humidity;
+    for (const ThicknessStep& step : state.StdThicknessTable) {
+      if (step.ThicknessMm >= kept) break;
+      ASSERT_LT(step.Series1Value, humidity) << humidity << " " << step.ThicknessMm;
+    }
+  }
 }
 
 TEST_F(CondensationSchemes, DryAirEndsACalculatedRunWithoutResults) {

@@ -135,13 +135,19 @@ TEST(PipeSurfaceTemperature, SurfaceOfTheGivenLayer) {
   EXPECT_EQ(result.ChartMode, 3);
 }
 
-TEST(PipeSurfaceTemperature, NearestRatioWins) {
+TEST(PipeSurfaceTemperature, ThinnestStepThatKeepsTheSurfaceWithinTheLimit) {
   // Zone "рабочая и обслуживаемая" permits 35: Breq = (90 - 35) / (35 - 20)
-  // = 3.667; the nearest B is at 12 mm (surface 35.44), up the series to 13.
+  // = 3.667; 12 mm leaves 35.44, 13 mm is the first within, on the series.
   HeadlessInputs in = PipeInputs(11112);
   in.Texts["Zn_"] = "рабочая и обслуживаемая";
-  HeadlessResult result = RunHeadless(in);
-  EXPECT_DOUBLE_EQ(result.Values["Wiz"], 13);
+  EXPECT_DOUBLE_EQ(RunHeadless(in).Values["Wiz"], 13);
+
+  // A typed limit of 29.4: Breq = 60.6 / 9.4 = 6.4468. B is 6.3867 at 20 mm
+  // (surface 29.48, nearest but too hot) and 6.7669 at 21 mm (29.01), so
+  // 21 mm is kept and rounded up the series to 23, never 20.
+  in.Texts["Zn_"] = "не учитывается";
+  in.Texts["Tp"] = "29,4";
+  EXPECT_DOUBLE_EQ(RunHeadless(in).Values["Wiz"], 23);
 }
 
 HeadlessInputs TemperatureChange(int kind, const char* flow) {
@@ -223,11 +229,15 @@ TEST(PipeFreezeProtection, HoursUntilTheWaterFreezes) {
   EXPECT_EQ(result.ChartMode, 5);
 }
 
-TEST(PipeFreezeProtection, NearestResistanceWins) {
-  // 6.1024 h at 20 mm: asking for 6.1 h, 20 mm has the nearest resistance.
+TEST(PipeFreezeProtection, ThinnestStepThatHoldsOutTheRequiredTime) {
+  // 5.91 h at 19 mm, 6.1024 h at 20 mm, 6.2902 h at 21 mm.
   HeadlessInputs in = FreezeProtection();
   in.Texts["Zt"] = "6,1";
   EXPECT_DOUBLE_EQ(RunHeadless(in).Values["Wiz"], 20);
+  // Asking for 6.11 h: 20 mm has the nearest resistance but freezes 0.008 h
+  // early; 21 mm is kept and rounded up the series to 23.
+  in.Texts["Zt"] = "6,11";
+  EXPECT_DOUBLE_EQ(RunHeadless(in).Values["Wiz"], 23);
 }
 
 TEST(PipeEnergyEfficiency, AnnualCostOfTheGivenLayer) {

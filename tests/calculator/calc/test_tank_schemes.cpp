@@ -114,10 +114,13 @@ TEST(TankTemperatureChange, LongStorageEndsAtTheAmbientNotBelowIt) {
   EXPECT_DOUBLE_EQ(RunHeadless(in).Values["T2"], 20);
 }
 
-TEST(TankTemperatureChange, IndoorsNearestOutdoorsThinnestAtOrAbove) {
-  // Required 85: 22 mm ends at 85.08, the first at or above and the nearest.
+TEST(TankTemperatureChange, ThinnestStepAtOrAboveTheRequiredEndIndoorsAndOut) {
+  // Required 85: 22 mm ends at 85.08, the first at or above.
   EXPECT_DOUBLE_EQ(RunHeadless(TemperatureChange(11214, "85")).Values["Wiz"], 23);
   EXPECT_DOUBLE_EQ(RunHeadless(TemperatureChange(11224, "85")).Values["Wiz"], 23);
+  // Required 84.7: 20 mm ends at 84.687, nearest but too cold; 21 mm ends at
+  // 84.891 and is rounded up the series to 23, never 20.
+  EXPECT_DOUBLE_EQ(RunHeadless(TemperatureChange(11214, "84,7")).Values["Wiz"], 23);
 }
 
 TEST(TankTemperatureChange, RequiredEndOutOfReachGives120OnEveryKind) {
