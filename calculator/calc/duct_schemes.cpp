@@ -126,23 +126,22 @@ bool DuctTemperatureChange(SchemeRun& run) {
   const double x = round ? Div(kdp * 3.6 * length, cp * massFlow)
                          : Div(kdp * 3.6 * length * (2 * width + 2 * height), 1000 * massFlow * cp);
   const double tn = engine.Tn;
-  const double ratio = Div(t1 - tn, t2 - tn);
-  const bool exponential = ratio >= 2;
   const bool calculated = IsThicknessCalculated(run);
+  // The required end temperature chooses the law of the calculated mode. In
+  // the given mode the end temperature is the result and the one on screen
+  // is left from before, so the law follows the computed end, as on pipes.
+  const bool exponentialForRequired = calculated && Div(t1 - tn, t2 - tn) >= 2;
   // The thinnest step whose air stays on the ambient's side of the required
   // end temperature, as in the pipe and tank schemes.
   StartThinnestMeeting(engine);
   ThicknessScan(run, [&](const Candidate& candidate) {
     const double d = candidate.ThicknessMm;
     const double sumR = round ? RoundDuctResistance(engine, d, diameter) : FlatDuctResistance(engine, d);
-    double endTemperature;
-    if (exponential) {
-      const double e = Exp(Div(x, sumR));
-      endTemperature = Div(t1 - tn + e * tn, e);
-    } else {
-      const double k = Div(sumR, x);
-      endTemperature = Div(2 * k * t1 + 2 * tn - t1, 2 * k + 1);
-    }
+    const double e = Exp(Div(x, sumR));
+    const double exponentialEnd = Div(t1 - tn + e * tn, e);
+    const bool exponential = calculated ? exponentialForRequired : ExponentialLawApplies(t1, tn, exponentialEnd);
+    const double k = Div(sumR, x);
+    const double endTemperature = exponential ? exponentialEnd : Div(2 * k * t1 + 2 * tn - t1, 2 * k + 1);
     if (!RecordCandidate(run, candidate, endTemperature, "T2", 2)) return;
     if (calculated) OfferMeeting(engine, d, EndTemperatureMeets(t1, tn, endTemperature, t2));
   });

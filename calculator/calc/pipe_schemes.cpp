@@ -136,11 +136,7 @@ bool PipeTemperatureChange(SchemeRun& run) {
     const double ex = Exp(x);
     const double exponential = Div(ex * e.Tn + e.T1 - e.Tn, ex);
     const double linear = Div(2 * e.T1 - x * e.T1 + 2 * x * e.Tn, x + 2);
-    // The linear law holds only for small changes; from half the start
-    // difference on (ratio 2 or more) the exponential one is taken.
-    const double denominator = exponential - e.Tn;
-    const double ratio = denominator != 0 ? (e.T1 - e.Tn) / denominator : 2;
-    const double end = Finite(std::isfinite(ratio) && ratio < 2 ? linear : exponential);
+    const double end = Finite(ExponentialLawApplies(e.T1, e.Tn, exponential) ? exponential : linear);
     if (c.IsUsersThickness()) {
       e.T2 = end;
       run.Write("T2", RoundHalfEven(end, 1));

@@ -136,6 +136,13 @@ bool EndTemperatureMeets(double start, double ambient, double end, double requir
   return start >= ambient ? end >= required : end <= required;
 }
 
+bool ExponentialLawApplies(double start, double ambient, double exponentialEnd) {
+  const double endDifference = exponentialEnd - ambient;
+  if (endDifference == 0) return true;
+  const double ratio = (start - ambient) / endDifference;
+  return !(std::isfinite(ratio) && ratio < 2);
+}
+
 void FinishScan(SchemeRun& run, double thicknessMm, std::uint8_t chartMode) {
   if (ScanMode(run.Session) == ThicknessMode::Calculated) run.Write("Wiz", thicknessMm);
   run.Engine.Outputs.ChartButton = true;

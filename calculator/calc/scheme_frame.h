@@ -108,6 +108,11 @@ void OfferMeeting(EngineState& engine, double thicknessMm, bool meets);
 // cools must not end below it, one that warms not above it.
 bool EndTemperatureMeets(double start, double ambient, double end, double required);
 
+// The linear law of a temperature change holds only for small changes: from
+// half the start difference on (the start difference at least twice the end
+// difference of the exponential law) the exponential law is taken.
+bool ExponentialLawApplies(double start, double ambient, double exponentialEnd);
+
 // End of a scan: the kept thickness into "Wiz" in the calculated mode, the
 // chart button enabled and the chart lines to show.
 void FinishScan(SchemeRun& run, double thicknessMm, std::uint8_t chartMode);

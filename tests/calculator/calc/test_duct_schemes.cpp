@@ -96,17 +96,41 @@ TEST_F(DuctSchemes, RoundDuctTemperatureChange) {
 }
 
 TEST_F(DuctSchemes, RoundDuctTemperatureChangeExponential) {
+  // Given thickness: the computed end chooses the law. With the screen's
+  // T2 of 10 the air's mean is 25 °C: Ai = 14.6680, SumR(20) = 0.732230.
+  // Over 50 m: E = exp(0.214925 / 0.732230) = 1.341142, exponential end
+  // (50 - 13.41142) / 1.341142 = 27.2817, a ratio 50 / 37.28 < 2: linear,
+  // k = 3.406939, T2 = (2k * 40 - 20 - 40) / (2k + 1) = 27.2021.
   CoolingRoundDuct(10);
   Given(20);
   Run();
-  // r = 50 / 20 = 2.5: exponential. At 25 °C Ai = 14.6680, SumR(20) = 0.732230
-  // E = exp(0.214925 / 0.732230) = 1.341142; T2 = (50 - 13.41142) / 1.341142 = 27.2816
-  EXPECT_DOUBLE_EQ(Get("T2"), 27.28);
+  EXPECT_DOUBLE_EQ(Get("T2"), 27.2);
+  // Over 500 m: E = exp(2.149254 / 0.732230) = 18.825582, exponential end
+  // (50 - 188.25582) / 18.825582 = -7.3440, a ratio of 18.8: exponential.
+  CoolingRoundDuct(10);
+  Set("L", 500);
+  Given(20);
+  Run();
+  EXPECT_DOUBLE_EQ(Get("T2"), -7.34);
 
+  // Calculated: the required end chooses it, r = 50 / 20 = 2.5: exponential;
+  // SumR must reach X / ln 2.5 = 0.23456, which 3 mm is the first to do.
   CoolingRoundDuct(10);
   Run();
-  // X / ln 2.5 = 0.23456, nearest SumR at 3 mm
   EXPECT_EQ(Get("Wiz"), 3);
+}
+
+TEST_F(DuctSchemes, GivenThicknessDoesNotHangOnTheEndTemperatureLeftOnScreen) {
+  // A stale end temperature equal to the ambient once made the law's ratio
+  // divide by zero. Now the computed end chooses the law: at 20 mm the
+  // exponential end is about 27.3 °C, a ratio of 50 / 37.3 < 2, so linear.
+  CoolingRoundDuct(-10);
+  Given(20);
+  Run();
+  EXPECT_TRUE(messages.Shown.empty());
+  EXPECT_TRUE(messages.RaisedErrors.empty());
+  EXPECT_GT(Get("T2"), 20);
+  EXPECT_LT(Get("T2"), 35);
 }
 
 TEST_F(DuctSchemes, RectangularDuctTemperatureChangeBySpeed) {
