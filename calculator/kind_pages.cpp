@@ -20,7 +20,8 @@ QRect LabelGeometry(const QLabel& label, const KindLabelPlace& place) {
   bold.setBold(true);
   const QFontMetrics metrics(bold);
   int width = place.Width;
-  for (const QString& word : label.text().split(QLatin1Char(' '))) width = std::max(width, metrics.horizontalAdvance(word) + 2);
+  for (const QString& word : label.text().split(QLatin1Char(' ')))
+    width = std::max(width, metrics.horizontalAdvance(word) + 2);
   const bool markerRight = MarkerOf(place).X > place.Left;
   const int left = markerRight ? place.Left + place.Width - width : place.Left;
   return QRect(left, place.Top, width, kKindLabelHeight);
@@ -113,8 +114,8 @@ void KindPages::L11110Click(int code) {
 
 bool KindPages::eventFilter(QObject* watched, QEvent* event) {
   const bool move = event->type() == QEvent::MouseMove;
-  const bool click = event->type() == QEvent::MouseButtonRelease &&
-                     static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+  const bool click =
+      event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
   if (!move && !click) return QObject::eventFilter(watched, event);
 
   for (std::size_t i = 0; i < kindLabels_.size(); ++i) {

@@ -55,8 +55,8 @@ QString ProgramFolderOf(const QString& programDirectory) {
 }
 
 TfMain::TfMain(Services services, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
       services_(services),
       session_(services.Messages) {
   session_.Engine = &engine_;
@@ -91,7 +91,8 @@ void TfMain::CreateCalculationScreen() {
     pcM->addTab(tsh[i], QString::fromUtf8(kPages[i]));
   }
   connect(pcM, &QTabWidget::currentChanged, this, [this] { pcMChange(); });
-  kindPages_ = new KindPages(session_, {tsh[0], tsh[1], tsh[2], tsh[3]}, [this] { SwitchView(true); }, this);
+  kindPages_ = new KindPages(
+      session_, {tsh[0], tsh[1], tsh[2], tsh[3]}, [this] { SwitchView(true); }, this);
 
   Img[0] = LoadPicture(Picture::SystemHeating);
   Img[1] = LoadPicture(Picture::SystemWaterSupply);
@@ -158,9 +159,7 @@ void TfMain::CreateProjectScreens() {
   pnLST = makePanel("pnLST", "Llst", QStringLiteral("Список проектов"), "ToolButton5", Llst);
 }
 
-void TfMain::FormCreate() {
-  setWindowTitle(QStringLiteral("Ovalto 4.77c"));
-}
+void TfMain::FormCreate() { setWindowTitle(QStringLiteral("Ovalto 4.77c")); }
 
 bool TfMain::eventFilter(QObject* watched, QEvent* event) {
   // The system picture is a way back as well.

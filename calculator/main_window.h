@@ -83,7 +83,7 @@ class TfMain : public QMainWindow {
   QPushButton* BackB = nullptr;
   KindPages* kindPages_ = nullptr;  // the kind labels and pictures on tsh1..tsh4
   QWidget* pnR = nullptr;
-  ParameterGrid* grid_ = nullptr;   // SG with its editors, on pnR
+  ParameterGrid* grid_ = nullptr;  // SG with its editors, on pnR
   QToolBar* CBAR = nullptr;
   QToolButton* bbCalk = nullptr;
   QToolButton* bbDiag = nullptr;

@@ -199,7 +199,8 @@ void ParameterGrid::SyncEditors() {
       combo->lineEdit()->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
     }
     // Sizes of a material without a table are typed: no list to open.
-    const QString look = state.HasList ? QString() : QStringLiteral("QComboBox::drop-down { width: 0px; border: none; }");
+    const QString look =
+        state.HasList ? QString() : QStringLiteral("QComboBox::drop-down { width: 0px; border: none; }");
     if (combo->styleSheet() != look) combo->setStyleSheet(look);
   }
 }
@@ -238,7 +239,8 @@ void ParameterGrid::SyncCellEditor() {
 void ParameterGrid::ShowCurrentRow() {
   const QSignalBlocker quiet(SG_->selectionModel());
   const int row = session_.Grid.CurrentRow;
-  if (row < model_->rowCount()) SG_->selectionModel()->setCurrentIndex(model_->index(row, 1), QItemSelectionModel::NoUpdate);
+  if (row < model_->rowCount())
+    SG_->selectionModel()->setCurrentIndex(model_->index(row, 1), QItemSelectionModel::NoUpdate);
   SyncCellEditor();
   SG_->viewport()->update();
 }

@@ -63,7 +63,7 @@ class ParameterGrid : public QWidget {
   QTableView* SG_ = nullptr;
   GridTableModel* model_ = nullptr;
   QLineEdit* cellEditor_ = nullptr;  // the grid's own editor of the current value cell
-  int cellEditorRow_ = -1;  // the row the cell editor last arrived in
+  int cellEditorRow_ = -1;           // the row the cell editor last arrived in
   std::array<QWidget*, kInputEditors.size()> editors_{};
   std::array<QLabel*, 7> Txt_{};
 };

@@ -8,14 +8,22 @@ namespace {
 
 const char* ResourcePath(Picture picture) {
   switch (picture) {
-    case Picture::MainBackground: return ":/pictures/main_background.jpg";
-    case Picture::ButtonNormal: return ":/pictures/button_normal.jpg";
-    case Picture::ButtonHighlighted: return ":/pictures/button_highlighted.jpg";
-    case Picture::MakerLogo: return ":/pictures/maker_logo.jpg";
-    case Picture::SystemHeating: return ":/pictures/system_heating.jpg";
-    case Picture::SystemWaterSupply: return ":/pictures/system_water_supply.jpg";
-    case Picture::SystemVentilation: return ":/pictures/system_ventilation.jpg";
-    case Picture::SystemProcess: return ":/pictures/system_process.jpg";
+    case Picture::MainBackground:
+      return ":/pictures/main_background.jpg";
+    case Picture::ButtonNormal:
+      return ":/pictures/button_normal.jpg";
+    case Picture::ButtonHighlighted:
+      return ":/pictures/button_highlighted.jpg";
+    case Picture::MakerLogo:
+      return ":/pictures/maker_logo.jpg";
+    case Picture::SystemHeating:
+      return ":/pictures/system_heating.jpg";
+    case Picture::SystemWaterSupply:
+      return ":/pictures/system_water_supply.jpg";
+    case Picture::SystemVentilation:
+      return ":/pictures/system_ventilation.jpg";
+    case Picture::SystemProcess:
+      return ":/pictures/system_process.jpg";
   }
   return "";
 }

@@ -10,7 +10,7 @@ enum class Picture {
   ButtonNormal,
   ButtonHighlighted,
   MakerLogo,
-  SystemHeating,      // Img1 .. Img4: one picture a system page
+  SystemHeating,  // Img1 .. Img4: one picture a system page
   SystemWaterSupply,
   SystemVentilation,
   SystemProcess,

@@ -81,10 +81,10 @@ StartScreen::StartScreen(QWidget* parent) : QWidget(parent) {
   LDistSite = LinkLabel(kDistributorSiteCaption, kDistributorSiteAddress, this);
   LDistSite->setObjectName(QStringLiteral("LDistSite"));
 
-  for (QWidget* w : {static_cast<QWidget*>(ImMain), static_cast<QWidget*>(ImRR[0]), static_cast<QWidget*>(ImRR[1]),
-                     static_cast<QWidget*>(ImRR[2]), static_cast<QWidget*>(LRR[0]), static_cast<QWidget*>(LRR[1]),
-                     static_cast<QWidget*>(LRR[2]), static_cast<QWidget*>(LDevSite),
-                     static_cast<QWidget*>(LDistSite)}) {
+  for (QWidget* w :
+       {static_cast<QWidget*>(ImMain), static_cast<QWidget*>(ImRR[0]), static_cast<QWidget*>(ImRR[1]),
+        static_cast<QWidget*>(ImRR[2]), static_cast<QWidget*>(LRR[0]), static_cast<QWidget*>(LRR[1]),
+        static_cast<QWidget*>(LRR[2]), static_cast<QWidget*>(LDevSite), static_cast<QWidget*>(LDistSite)}) {
     w->setMouseTracking(true);
     w->installEventFilter(this);
   }

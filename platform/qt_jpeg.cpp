@@ -30,7 +30,8 @@ QImage LoadJpegResource(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
   const QByteArray bytes = file.readAll();
-  const auto image = DecodeJpeg(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size()));
+  const auto image =
+      DecodeJpeg(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size()));
   return image ? ToQImage(*image) : QImage();
 }
 

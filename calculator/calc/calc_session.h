@@ -17,9 +17,9 @@ class SchemeEngine;
 
 // One kind label of the system pages.
 struct KindLabelState {
-  int Tag = -1;          // -1 selectable, -2 the chosen kind
-  bool Bold = false;     // under the mouse, or chosen
-  bool Enabled = true;   // sizing an object enables only the kinds that fit it
+  int Tag = -1;         // -1 selectable, -2 the chosen kind
+  bool Bold = false;    // under the mouse, or chosen
+  bool Enabled = true;  // sizing an object enables only the kinds that fit it
 };
 
 constexpr int kCalcKindCount = 54;
@@ -33,21 +33,21 @@ struct CalcSession {
   GridModel Grid;
   VariableTable Variables;
 
-  int CalcKindCode = 0;       // the chosen kind (5 digits); 0 none
-  int HoveredKindCode = 0;    // the kind whose label is under the mouse; 0 none
-  int CalcSchemeCode = 0;     // the engine scheme of the chosen kind
-  std::string VariableList;   // comma list of the shown variables
-  std::string SoughtVariable; // the result variable of the chosen kind
-  std::string CalcKindName;   // full name of the chosen kind, for the report
+  int CalcKindCode = 0;        // the chosen kind (5 digits); 0 none
+  int HoveredKindCode = 0;     // the kind whose label is under the mouse; 0 none
+  int CalcSchemeCode = 0;      // the engine scheme of the chosen kind
+  std::string VariableList;    // comma list of the shown variables
+  std::string SoughtVariable;  // the result variable of the chosen kind
+  std::string CalcKindName;    // full name of the chosen kind, for the report
 
-  int PageTag = 1;            // the shown system page: 1 heating .. 4 process
-  int CalkTag = 0;            // 1 while a calculation run steps through the grid
+  int PageTag = 1;  // the shown system page: 1 heating .. 4 process
+  int CalkTag = 0;  // 1 while a calculation run steps through the grid
 
-  SchemeEngine* Engine = nullptr;  // set once by the window; the grid derives inputs through it
-  int ObjectKind = 0;         // kind of the project object being sized (10..13); 0 none
-  int CbarTag = 0;            // the kind whose first run stepped through every row; 0 none
-  std::string KindCaption;    // the chosen kind's name as the chart panel shows it
-  bool CalkEnabled = false;   // "Расчет" is offered only while the grid has rows
+  SchemeEngine* Engine = nullptr;                         // set once by the window; the grid derives inputs through it
+  int ObjectKind = 0;                                     // kind of the project object being sized (10..13); 0 none
+  int CbarTag = 0;                                        // the kind whose first run stepped through every row; 0 none
+  std::string KindCaption;                                // the chosen kind's name as the chart panel shows it
+  bool CalkEnabled = false;                               // "Расчет" is offered only while the grid has rows
   std::array<KindLabelState, kCalcKindCount> KindLabels;  // in the order of CalcKinds()
 
   // The in-place editor of the grid that has the keyboard focus; null while

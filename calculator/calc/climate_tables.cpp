@@ -5,8 +5,7 @@ namespace ovalto {
 namespace {
 
 template <typename Record>
-const Record* FindSettlement(std::span<const Record> table, std::string_view region,
-                             std::string_view settlement) {
+const Record* FindSettlement(std::span<const Record> table, std::string_view region, std::string_view settlement) {
   for (const Record& row : table) {
     if (row.Region == region && row.Settlement == settlement) return &row;
   }

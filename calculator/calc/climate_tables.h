@@ -21,8 +21,8 @@ struct ClimateRecord {
   std::optional<double> SummerTemp;        // °C, warm season
   std::optional<double> AbsMinTemp;        // °C
   std::optional<double> AbsMaxTemp;        // °C
-  double TransportPercent;  // 5, 10, 15, 20 or 25; the same for a whole region
-  double Wages;             // roubles, 30000 or 50000; the same for a whole region
+  double TransportPercent;                 // 5, 10, 15, 20 or 25; the same for a whole region
+  double Wages;                            // roubles, 30000 or 50000; the same for a whole region
 };
 
 // Only settlements with a WindSpeed2 have a row: the calculation uses no

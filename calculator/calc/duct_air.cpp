@@ -4,18 +4,14 @@
 
 namespace ovalto {
 
-double SaturationPressure(double t) {
-  return std::exp((16.57 * t - 115.72) / (0.997 * t + 233.77));
-}
+double SaturationPressure(double t) { return std::exp((16.57 * t - 115.72) / (0.997 * t + 233.77)); }
 
 double DewPoint(double e) {
   const double lnE = std::log(e);
   return (233.77 * lnE + 115.72) / (16.57 - 0.997 * lnE);
 }
 
-double HydraulicDiameter(double widthMm, double heightMm) {
-  return 0.002 * widthMm * heightMm / (widthMm + heightMm);
-}
+double HydraulicDiameter(double widthMm, double heightMm) { return 0.002 * widthMm * heightMm / (widthMm + heightMm); }
 
 double AirInnerCoefficient(double w, double d, double t) {
   const double conductivity = 7.8e-5 * t + 0.024;

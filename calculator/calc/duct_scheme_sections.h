@@ -21,16 +21,13 @@ bool DuctTemperatureChange(SchemeRun& run);    // 31224 round, 31324 rectangular
 
 // Shared by the sections above.
 
-inline bool IsThicknessCalculated(const SchemeRun& run) {
-  return ScanMode(run.Session) == ThicknessMode::Calculated;
-}
+inline bool IsThicknessCalculated(const SchemeRun& run) { return ScanMode(run.Session) == ThicknessMode::Calculated; }
 
 // The user's thickness gives the sought
 // variable, rounded to decimals; a table step gives the chart the value and
 // the user's variable as a flat line. True for a table step, which then
 // takes part in the selection.
 inline constexpr int kUnrounded = -1;
-bool RecordCandidate(SchemeRun& run, const Candidate& candidate, double value, const std::string& sought,
-                     int decimals);
+bool RecordCandidate(SchemeRun& run, const Candidate& candidate, double value, const std::string& sought, int decimals);
 
 }  // namespace ovalto

@@ -5,8 +5,8 @@
 #include <iterator>
 
 #include "calc_kind_setup.h"
-#include "input_validation.h"
 #include "duct_scheme_sections.h"
+#include "input_validation.h"
 #include "number_format.h"
 #include "scheme_sections.h"
 
@@ -19,7 +19,7 @@ CalculationFailure::CalculationFailure() : std::runtime_error(kCalculationFailed
 ThicknessTable MakeStdThicknessTable() {
   // Whole millimetres of the two series the chart plots; 0 belongs to both.
   constexpr int kPipeTank[] = {0, 6, 9, 13, 20, 23, 26, 30, 33, 40, 50, 53, 60, 69, 80, 90, 100, 110, 113, 120};
-  constexpr int kDuct[] = {0,  3,  5,  8,  10, 15, 20, 23, 25,  28,  30,  35,  40,  43,  45,  48,  50,  55, 60,
+  constexpr int kDuct[] = {0,  3,  5,  8,  10, 15, 20, 23, 25, 28, 30, 35,  40,  43,  45,  48,  50,  55, 60,
                            63, 65, 68, 70, 75, 80, 83, 85, 88, 90, 95, 100, 103, 105, 108, 110, 115, 120};
   auto flagsOf = [&](int mm) {
     std::uint8_t flags = 0;
@@ -56,20 +56,33 @@ struct SchemeEntry {
 // Scheme codes that no kind folds onto (21211, 21214) still reach the
 // sections the engine always routed them to.
 constexpr SchemeEntry kSchemes[] = {
-    {11110, PipeEnergyEfficiency},   {11120, PipeEnergyEfficiency},
-    {11111, PipeHeatFlow},           {11121, PipeHeatFlow},
+    {11110, PipeEnergyEfficiency},
+    {11120, PipeEnergyEfficiency},
+    {11111, PipeHeatFlow},
+    {11121, PipeHeatFlow},
     {11112, PipeSurfaceTemperature},
-    {11114, PipeTemperatureChange},  {11124, PipeTemperatureChange},
+    {11114, PipeTemperatureChange},
+    {11124, PipeTemperatureChange},
     {11125, PipeFreezeProtection},
-    {11210, TankEnergyEfficiency},   {11220, TankEnergyEfficiency},
-    {11211, TankHeatFlow},           {11221, TankHeatFlow},          {21211, TankHeatFlow},
+    {11210, TankEnergyEfficiency},
+    {11220, TankEnergyEfficiency},
+    {11211, TankHeatFlow},
+    {11221, TankHeatFlow},
+    {21211, TankHeatFlow},
     {11212, TankSurfaceTemperature},
-    {11214, TankTemperatureChange},  {11224, TankTemperatureChange}, {21214, TankTemperatureChange},
-    {21123, PipeOuterCondensation},  {31313, FlatWallOuterCondensation},
-    {31211, RoundDuctHeatFlow},      {31221, RoundDuctHeatFlow},
-    {31311, RectangularDuctHeatFlow}, {31321, RectangularDuctHeatFlow},
-    {31224, DuctTemperatureChange},  {31324, DuctTemperatureChange},
-    {31226, RoundDuctInnerCondensation}, {31326, RectangularDuctInnerCondensation},
+    {11214, TankTemperatureChange},
+    {11224, TankTemperatureChange},
+    {21214, TankTemperatureChange},
+    {21123, PipeOuterCondensation},
+    {31313, FlatWallOuterCondensation},
+    {31211, RoundDuctHeatFlow},
+    {31221, RoundDuctHeatFlow},
+    {31311, RectangularDuctHeatFlow},
+    {31321, RectangularDuctHeatFlow},
+    {31224, DuctTemperatureChange},
+    {31324, DuctTemperatureChange},
+    {31226, RoundDuctInnerCondensation},
+    {31326, RectangularDuctInnerCondensation},
 };
 
 }  // namespace

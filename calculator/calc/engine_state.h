@@ -61,13 +61,13 @@ struct EngineState {
 
   // Working values. They outlive a call on purpose: a derivation that does
   // not set one reads what the last run left (0 before the first).
-  double Tm = 0;                         // mean temperature of the insulation layer
-  double Liz = 0;                        // insulation conductivity
-  double An = 0;                         // outer heat-transfer coefficient
+  double Tm = 0;   // mean temperature of the insulation layer
+  double Liz = 0;  // insulation conductivity
+  double An = 0;   // outer heat-transfer coefficient
   double OuterRadiationCoefficient = 0;
   double InnerCoefficient = 0;
   double Tb = 0, Tn = 0, T1 = 0, T2 = 0;
-  double OuterSize = 0;                  // "Dn" or "De" as loaded by a scheme
+  double OuterSize = 0;  // "Dn" or "De" as loaded by a scheme
   double CandidateMm = 0;
   double BestValue = 0;
   double BestThickness = 0;

@@ -37,10 +37,16 @@ void PresetEditor(CalcSession& session, const VariableRecord& record, EditorStat
   const std::string& name = record.Name;
   if (name == "Zn_") {
     grid.cbZN.Items = {"не учитывается", "рабочая и обслуживаемая", "вне рабочей зоны"};
-    if (t.empty()) SelectItem(grid.cbZN, 0); else grid.cbZN.SelectText(t);
+    if (t.empty())
+      SelectItem(grid.cbZN, 0);
+    else
+      grid.cbZN.SelectText(t);
   } else if (name == "Ms_") {
     grid.cbMS.Items = PipeMaterialItems(session.CalcKindCode);
-    if (t.empty()) SelectItem(grid.cbMS, 0); else grid.cbMS.SelectText(t);
+    if (t.empty())
+      SelectItem(grid.cbMS, 0);
+    else
+      grid.cbMS.SelectText(t);
   } else if (name == "Vv_") {
     grid.cbVV.Items = SubstanceItems(session);
     SelectItem(grid.cbVV, 0);

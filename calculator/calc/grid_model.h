@@ -12,11 +12,11 @@ namespace ovalto {
 // One in-place combo box of the grid (or the coefficient button).
 struct EditorState {
   std::vector<std::string> Items;
-  int ItemIndex = -1;     // -1: nothing selected
-  std::string Text;       // what the edit part shows
+  int ItemIndex = -1;  // -1: nothing selected
+  std::string Text;    // what the edit part shows
   bool Visible = false;
-  bool HasList = true;    // false: a plain edit field (pipe material "Другой")
-  int Top = 0;            // vertical place in pixels, relative to the grid's top
+  bool HasList = true;  // false: a plain edit field (pipe material "Другой")
+  int Top = 0;          // vertical place in pixels, relative to the grid's top
   int Tag = 0;
 
   // Selects the item equal to text (exactly), or nothing; returns the index.

@@ -18,7 +18,14 @@ bool IsHeaderRow(const CalcSession& session, int row) {
 // the flow unit are chosen with the mouse.
 bool TakesFocusOnItsRow(int inputKind) {
   switch (inputKind) {
-    case 11: case 12: case 13: case 21: case 31: case 32: case 41: case 51:
+    case 11:
+    case 12:
+    case 13:
+    case 21:
+    case 31:
+    case 32:
+    case 41:
+    case 51:
       return true;
     default:
       return false;

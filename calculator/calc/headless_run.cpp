@@ -3,8 +3,8 @@
 #include "calc_session.h"
 #include "calculation_run.h"
 #include "engine.h"
-#include "grid_navigation.h"
 #include "grid_editors.h"
+#include "grid_navigation.h"
 #include "input_editors.h"
 #include "kind_picker.h"
 #include "number_format.h"
@@ -53,13 +53,27 @@ void EnterRow(CalcSession& session, const HeadlessInputs& inputs, const Variable
   GridModel& grid = session.Grid;
   const std::string* text = TextOf(inputs, record.Name);
   switch (record.InputKind) {
-    case 10: Choose(session, grid.cbZN, text, cbZNChange); return;
-    case 11: Choose(session, grid.cbMS, text, cbMSChange); return;
-    case 21: Choose(session, grid.cbVV, text, cbVVChange); return;
-    case 31: Choose(session, grid.cbRG, text, cbRGChange); return;
-    case 32: Choose(session, grid.cbNP, text, cbNPChange); return;
-    case 41: Choose(session, grid.cbTI, &inputs.InsulationLine, cbTIChange); return;
-    case 51: Choose(session, grid.cbTP, &inputs.Covering, cbTPChange); return;
+    case 10:
+      Choose(session, grid.cbZN, text, cbZNChange);
+      return;
+    case 11:
+      Choose(session, grid.cbMS, text, cbMSChange);
+      return;
+    case 21:
+      Choose(session, grid.cbVV, text, cbVVChange);
+      return;
+    case 31:
+      Choose(session, grid.cbRG, text, cbRGChange);
+      return;
+    case 32:
+      Choose(session, grid.cbNP, text, cbNPChange);
+      return;
+    case 41:
+      Choose(session, grid.cbTI, &inputs.InsulationLine, cbTIChange);
+      return;
+    case 51:
+      Choose(session, grid.cbTP, &inputs.Covering, cbTPChange);
+      return;
     case 12:
       if (text) {
         grid.cbVD.SelectText(*text);

@@ -35,18 +35,18 @@ struct HeadlessInputs {
 
 struct HeadlessMessage {
   MessageType Type;
-  std::string Text;   // "\r" stands for a line break
-  unsigned Buttons;   // MessageButton bits; an error nothing handled shows OK
+  std::string Text;  // "\r" stands for a line break
+  unsigned Buttons;  // MessageButton bits; an error nothing handled shows OK
 };
 
 struct HeadlessResult {
-  std::map<std::string, double> Values;     // the number of every variable after the run
-  std::map<std::string, std::string> Cells; // the grid text of every shown variable
-  std::vector<HeadlessMessage> Messages;    // every box shown, in order; each answered with its first button
-  ThicknessTable Chart;                     // the chart values of the 122 thickness steps
+  std::map<std::string, double> Values;      // the number of every variable after the run
+  std::map<std::string, std::string> Cells;  // the grid text of every shown variable
+  std::vector<HeadlessMessage> Messages;     // every box shown, in order; each answered with its first button
+  ThicknessTable Chart;                      // the chart values of the 122 thickness steps
   std::uint8_t ChartMode = 0;
   std::vector<std::string> ChartLines;
-  OutputControls Outputs;                   // chart and report outputs as the run left them
+  OutputControls Outputs;  // chart and report outputs as the run left them
 };
 
 HeadlessResult RunHeadless(const HeadlessInputs& inputs);

@@ -44,8 +44,17 @@ bool IsColdKind(int code) {
          (code >= 52121 && code <= 52124) || (code >= 52211 && code <= 52214);
 }
 
-enum class Problem { None, NotANumber, Dimension, TooColdForKind, Senseless, AboveInsulationLimit, HotSurface,
-                     AmbientAtFreezing, Temperatures };
+enum class Problem {
+  None,
+  NotANumber,
+  Dimension,
+  TooColdForKind,
+  Senseless,
+  AboveInsulationLimit,
+  HotSurface,
+  AmbientAtFreezing,
+  Temperatures
+};
 
 // The checks of a number in their order; a later failing check replaces the
 // problem an earlier one found.
@@ -180,11 +189,21 @@ bool CheckList(CalcSession& session, const VariableRecord& record) {
   GridModel& grid = session.Grid;
   const EditorState* editor = nullptr;
   switch (record.InputKind) {
-    case 10: editor = &grid.cbZN; break;
-    case 11: editor = &grid.cbMS; break;
-    case 21: editor = &grid.cbVV; break;
-    case 41: editor = &grid.cbTI; break;
-    case 51: editor = &grid.cbTP; break;
+    case 10:
+      editor = &grid.cbZN;
+      break;
+    case 11:
+      editor = &grid.cbMS;
+      break;
+    case 21:
+      editor = &grid.cbVV;
+      break;
+    case 41:
+      editor = &grid.cbTI;
+      break;
+    case 51:
+      editor = &grid.cbTP;
+      break;
     case 31:
       if (session.FocusedEditor == &grid.cbRG) TakeRegion(session);
       return true;
@@ -234,6 +253,5 @@ int ValidateInputs(CalcSession& session, OutputControls& outputs, bool showMessa
   }
   return kAllInputsValid;
 }
-
 
 }  // namespace ovalto

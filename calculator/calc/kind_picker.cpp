@@ -62,7 +62,7 @@ void PickCalcKind(CalcSession& session, int code, const std::function<void()>& s
   GridModel& grid = session.Grid;
   grid.bbGetKT.Tag = 0;  // an outer coefficient taken for the last kind no longer holds
   grid.cbWI.Tag = 0;
-  session.CbarTag = 0;   // the first run of this kind steps through every row
+  session.CbarTag = 0;  // the first run of this kind steps through every row
   ResetKindLabels(session);
   session.CalcKindCode = code;
   if (KindLabelState* label = KindLabelOf(session, code)) {

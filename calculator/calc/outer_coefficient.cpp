@@ -25,7 +25,9 @@ ConvectionGroup ConvectionGroupOf(int kind) {
   constexpr int kStillAirFlatWall[] = {11210, 11211, 11212, 11214, 31311, 31313,
                                        52111, 52112, 52114, 52121, 52123, 52124};
   constexpr int kWindFlatWall[] = {11220, 11221, 11224, 31321, 31324, 52211, 52214};
-  auto in = [kind](const auto& codes) { return std::find(std::begin(codes), std::end(codes), kind) != std::end(codes); };
+  auto in = [kind](const auto& codes) {
+    return std::find(std::begin(codes), std::end(codes), kind) != std::end(codes);
+  };
   if (in(kStillAirCylinder)) return ConvectionGroup::StillAirCylinder;
   if (in(kWindCylinder)) return ConvectionGroup::WindCylinder;
   if (in(kStillAirFlatWall)) return ConvectionGroup::StillAirFlatWall;

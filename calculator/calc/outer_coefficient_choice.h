@@ -13,9 +13,9 @@ namespace ovalto {
 // One clickable value of the table: the panel's name, its place and value.
 struct CoefficientCell {
   std::string_view Name;
-  int Row;      // 0 horizontal pipelines; 1 vertical pipelines, equipment, flat wall
-  int Column;   // 0, 1 indoors (low, high emission); 2, 3, 4 outdoors at wind 5, 10, 15 m/s
-  double Value; // W/(m2*K)
+  int Row;       // 0 horizontal pipelines; 1 vertical pipelines, equipment, flat wall
+  int Column;    // 0, 1 indoors (low, high emission); 2, 3, 4 outdoors at wind 5, 10, 15 m/s
+  double Value;  // W/(m2*K)
 };
 
 // A caption of the table; lines are separated by a carriage return.
@@ -27,8 +27,7 @@ struct CoefficientCaption {
 extern const std::array<CoefficientCell, 10> CoefficientCells;
 extern const std::array<CoefficientCaption, 10> CoefficientCaptions;
 
-inline constexpr std::string_view kCoefficientDialogCaption =
-    "Выбор коэффициента теплоотдачи, Вт/(м2*С)";
+inline constexpr std::string_view kCoefficientDialogCaption = "Выбор коэффициента теплоотдачи, Вт/(м2*С)";
 
 // What the dialog returns when it was closed without a choice.
 inline constexpr double kNoCoefficientChosen = -1;

@@ -25,8 +25,8 @@ struct DuctSizeRecord {
 
 struct SubstanceRecord {
   std::string_view SubstanceName;
-  double Density;        // kg/m³
-  double HeatCapacity;   // kJ/(kg·K)
+  double Density;       // kg/m³
+  double HeatCapacity;  // kJ/(kg·K)
   double FreezingHeat;
   double FreezingPoint;  // °C
 };
@@ -35,8 +35,8 @@ struct InsulationTypeRecord {
   std::string_view LineName;
   double MinTempC;
   double MaxTempC;
-  double Lambda0;       // conductivity at 0 °C, W/(m·K)
-  double LambdaSlope;   // conductivity increase per °C
+  double Lambda0;      // conductivity at 0 °C, W/(m·K)
+  double LambdaSlope;  // conductivity increase per °C
   double RadiationCoefficient;
 };
 

@@ -69,9 +69,9 @@ enum class ThicknessMode { Calculated, Given };
 ThicknessMode ScanMode(const CalcSession& session);
 
 struct Candidate {
-  int ScanIndex;         // -1: the user's thickness (given mode); 0..121 the table steps
+  int ScanIndex;  // -1: the user's thickness (given mode); 0..121 the table steps
   double ThicknessMm;
-  ThicknessStep* Step;   // the table step whose chart values to write; null at -1
+  ThicknessStep* Step;  // the table step whose chart values to write; null at -1
   bool IsUsersThickness() const { return ScanIndex < 0; }
 };
 

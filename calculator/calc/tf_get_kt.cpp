@@ -77,9 +77,9 @@ TfGetKT::TfGetKT(QWidget* parent) : QDialog(parent, Qt::Tool) {
   QFont bold = small;
   bold.setBold(true);
   for (const CoefficientCell& cell : CoefficientCells) {
-    auto* panel = new Panel(this, cell.Name,
-                            {kColumnLeft[cell.Column], kRowTop[cell.Row], kColumnWidth[cell.Column],
-                             kRowHeight[cell.Row]});
+    auto* panel =
+        new Panel(this, cell.Name,
+                  {kColumnLeft[cell.Column], kRowTop[cell.Row], kColumnWidth[cell.Column], kRowHeight[cell.Row]});
     panel->setAutoFillBackground(true);
     panel->setStyleSheet(QStringLiteral("background: white;"));
     panel->setFont(bold);

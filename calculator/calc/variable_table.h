@@ -13,11 +13,11 @@ namespace ovalto {
 
 struct VariableRecord {
   std::int16_t Group;
-  std::int16_t InputKind;     // 0 typed; otherwise the code of the in-place combo
+  std::int16_t InputKind;  // 0 typed; otherwise the code of the in-place combo
   std::string Caption;
   std::string Name;
-  char ValueType;             // 'F' a number, 'S' a text (a list choice)
-  std::int16_t GridRow = 0;   // -1 when not shown
+  char ValueType;            // 'F' a number, 'S' a text (a list choice)
+  std::int16_t GridRow = 0;  // -1 when not shown
   double Value = 0;
   std::string Text;
   std::uint8_t Mark = 0;

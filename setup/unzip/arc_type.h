@@ -7,9 +7,36 @@
 namespace unzip {
 
 enum TArcType : std::uint8_t {
-    atNA, atUnsupported, atFileOpenErr, atUnknown, atACE, atArc, atArcExe, atArj, atArjExe,
-    atBh, atBhExe, atCab, atGZip, atHa, atJar, atLha, atLhaExe, atLzh, atLzhExe, atMsGZ,
-    atPak, atPakExe, atRar, atRarExe, atTar, atUue, atZip, atZipExe, atZipMV, atZoo,
+  atNA,
+  atUnsupported,
+  atFileOpenErr,
+  atUnknown,
+  atACE,
+  atArc,
+  atArcExe,
+  atArj,
+  atArjExe,
+  atBh,
+  atBhExe,
+  atCab,
+  atGZip,
+  atHa,
+  atJar,
+  atLha,
+  atLhaExe,
+  atLzh,
+  atLzhExe,
+  atMsGZ,
+  atPak,
+  atPakExe,
+  atRar,
+  atRarExe,
+  atTar,
+  atUue,
+  atZip,
+  atZipExe,
+  atZipMV,
+  atZoo,
 };
 
 // Every type but the four "not an archive" results.
@@ -31,8 +58,8 @@ TArcType ArcTypeOfSignatureRow(int row, SignaturePlace place);
 // The value of the octal digits of a text; other characters are skipped (tar header fields).
 std::uint32_t OctalToInt(const std::string& text);
 
-inline constexpr int kRowSpanMarker = 1;        // 50 4B 07 08
-inline constexpr int kRowCentralHeader = 2;     // 50 4B 01 02
-inline constexpr int kRowArcExeOffset = 17;     // B7 92 / B7 DF: the archive lies at 7717
+inline constexpr int kRowSpanMarker = 1;     // 50 4B 07 08
+inline constexpr int kRowCentralHeader = 2;  // 50 4B 01 02
+inline constexpr int kRowArcExeOffset = 17;  // B7 92 / B7 DF: the archive lies at 7717
 
 }  // namespace unzip

@@ -37,37 +37,37 @@ inline constexpr std::size_t kOutputBlockSize = 32768;
 
 // General-purpose flag bits that matter to the decompressors.
 inline constexpr std::uint16_t kFlagEncrypted = 0x0001;
-inline constexpr std::uint16_t kFlagImplode8K = 0x0002;     // explode: 8192-byte dictionary
-inline constexpr std::uint16_t kFlagImplodeLitTree = 0x0004; // explode: literal tree present
+inline constexpr std::uint16_t kFlagImplode8K = 0x0002;       // explode: 8192-byte dictionary
+inline constexpr std::uint16_t kFlagImplodeLitTree = 0x0004;  // explode: literal tree present
 inline constexpr std::uint16_t kFlagDataDescriptor = 0x0008;
 inline constexpr std::uint16_t kFlagUtf8Name = 0x0800;
 
 struct EntryInfo {
-    std::uint16_t method = 0;          // 0 stored, 1 shrunk, 2-5 reduced, 6 imploded, 8 deflated
-    std::uint16_t flags = 0;           // general-purpose flags of the entry
-    std::uint64_t compressedSize = 0;  // bytes of compressed data, without the encryption header
-    std::uint64_t uncompressedSize = 0;
+  std::uint16_t method = 0;          // 0 stored, 1 shrunk, 2-5 reduced, 6 imploded, 8 deflated
+  std::uint16_t flags = 0;           // general-purpose flags of the entry
+  std::uint64_t compressedSize = 0;  // bytes of compressed data, without the encryption header
+  std::uint64_t uncompressedSize = 0;
 };
 
 struct EntryStreams {
-    std::function<std::size_t(std::uint8_t* buffer, std::size_t capacity)> input;
-    std::function<bool(const std::uint8_t* data, std::size_t count)> output;
-    std::function<bool()> cancelled;
+  std::function<std::size_t(std::uint8_t* buffer, std::size_t capacity)> input;
+  std::function<bool(const std::uint8_t* data, std::size_t count)> output;
+  std::function<bool()> cancelled;
 };
 
 enum class DecompressStatus {
-    Ok,                 // exactly UncompressedSize bytes produced, stream well formed
-    BadData,            // malformed stream, or more/less output than UncompressedSize
-    UnexpectedEnd,      // the compressed data ran out in the middle of the stream
-    UnsupportedMethod,  // method 7, 9 and above (nothing written)
-    WriteError,         // output returned false
-    Aborted,            // cancelled returned true
+  Ok,                 // exactly UncompressedSize bytes produced, stream well formed
+  BadData,            // malformed stream, or more/less output than UncompressedSize
+  UnexpectedEnd,      // the compressed data ran out in the middle of the stream
+  UnsupportedMethod,  // method 7, 9 and above (nothing written)
+  WriteError,         // output returned false
+  Aborted,            // cancelled returned true
 };
 
 struct DecompressResult {
-    DecompressStatus status = DecompressStatus::Ok;
-    int message = 0;                 // message number to report, 0 for Ok and Aborted
-    std::uint64_t bytesWritten = 0;  // bytes handed to output
+  DecompressStatus status = DecompressStatus::Ok;
+  int message = 0;                 // message number to report, 0 for Ok and Aborted
+  std::uint64_t bytesWritten = 0;  // bytes handed to output
 };
 
 DecompressResult DecompressEntry(const EntryInfo& entry, const EntryStreams& streams);

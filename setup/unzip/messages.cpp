@@ -35,10 +35,10 @@ constexpr std::array<std::pair<int, const char*>, 22> kMessages{{
 }  // namespace
 
 std::string MessageText(int code) {
-    for (const auto& [number, text] : kMessages) {
-        if (number == code) return text;
-    }
-    return {};
+  for (const auto& [number, text] : kMessages) {
+    if (number == code) return text;
+  }
+  return {};
 }
 
 E_RAISE::E_RAISE(int code) : std::runtime_error(MessageText(code)), code_(code) {}

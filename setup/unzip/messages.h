@@ -32,18 +32,18 @@ std::string MessageText(int code);
 
 // The library's exception: its text is the message of its number.
 class E_RAISE : public std::runtime_error {
-public:
-    explicit E_RAISE(int code);
-    int Code() const { return code_; }
+ public:
+  explicit E_RAISE(int code);
+  int Code() const { return code_; }
 
-private:
-    int code_;
+ private:
+  int code_;
 };
 
 // A read, seek or write of a file failed at the system level.
 class EInOutError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 }  // namespace unzip

@@ -9,20 +9,20 @@
 namespace unzip {
 
 class TarqTimer {
-public:
-    explicit TarqTimer(UnzipPlatform& platform) : platform_(platform) {}
+ public:
+  explicit TarqTimer(UnzipPlatform& platform) : platform_(platform) {}
 
-    void Start();
-    void Stop();
-    void Pause();
-    void Resume();
-    float ElapsedSeconds() const { return elapsed_; }
+  void Start();
+  void Stop();
+  void Pause();
+  void Resume();
+  float ElapsedSeconds() const { return elapsed_; }
 
-private:
-    UnzipPlatform& platform_;
-    std::uint32_t startTick_ = 0;
-    std::uint32_t pauseTick_ = 0;
-    float elapsed_ = 0;
+ private:
+  UnzipPlatform& platform_;
+  std::uint32_t startTick_ = 0;
+  std::uint32_t pauseTick_ = 0;
+  float elapsed_ = 0;
 };
 
 }  // namespace unzip

@@ -11,26 +11,26 @@ namespace unzip {
 TUnZIP::TUnZIP(UnzipPlatform& platform) : platform_(platform), diskManager_(platform), timer_(platform) {}
 
 TUnZIP::~TUnZIP() {
-    if (activeExtractor_ == this) activeExtractor_ = nullptr;
+  if (activeExtractor_ == this) activeExtractor_ = nullptr;
 }
 
 void TUnZIP::SetExtractDir(const std::string& folder) {
-    if (!folder.empty()) {
-        extractDir_ = folder.back() == '/' ? folder : folder + '/';
-    } else {
-        extractDir_ = FolderPart(archiveFile_);
-    }
+  if (!folder.empty()) {
+    extractDir_ = folder.back() == '/' ? folder : folder + '/';
+  } else {
+    extractDir_ = FolderPart(archiveFile_);
+  }
 }
 
 void TUnZIP::SetFileSpec(const std::vector<std::string>& specs) {
-    fileSpec_ = specs;
-    NormalizeNameList(fileSpec_);
+  fileSpec_ = specs;
+  NormalizeNameList(fileSpec_);
 }
 
 void TUnZIP::AddFileSpec(const std::string& spec) {
-    std::vector<std::string> added{spec};
-    NormalizeNameList(added);
-    fileSpec_.insert(fileSpec_.end(), added.begin(), added.end());
+  std::vector<std::string> added{spec};
+  NormalizeNameList(added);
+  fileSpec_.insert(fileSpec_.end(), added.begin(), added.end());
 }
 
 void TUnZIP::SetZipCmntBufSize(int size) { zipCmntBufSize_ = std::clamp(size, 2000, 32767); }

@@ -13,7 +13,7 @@ inline constexpr std::size_t kEncryptionHeaderSize = 12;
 using EncryptionHeader = std::array<std::uint8_t, kEncryptionHeaderSize>;
 
 struct ZipCipher {
-    std::uint32_t keys[3] = {0, 0, 0};
+  std::uint32_t keys[3] = {0, 0, 0};
 };
 
 void CryptInitKeys(std::string_view password, ZipCipher& cipher);

@@ -20,7 +20,8 @@ class KindPagesTest : public testing::KindScreenTest {
       pages[static_cast<std::size_t>(i)] = new QWidget(&window);
       pages[static_cast<std::size_t>(i)]->setGeometry(0, 0, 591, 520);
     }
-    picker = new KindPages(session, pages, [this] { ++switches; }, &window);
+    picker = new KindPages(
+        session, pages, [this] { ++switches; }, &window);
     window.resize(591, 520);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

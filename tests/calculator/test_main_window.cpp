@@ -136,7 +136,8 @@ TEST_F(MainWindowTest, APickedKindShowsItsGridAndAPageChangeDropsIt) {
   EXPECT_FALSE(Shown("ImR"));
   EXPECT_TRUE(Child("cbRG")->isVisible());
   EXPECT_TRUE(Child("bbCalk")->isEnabled());
-  EXPECT_EQ(window.Session().Grid.Values[static_cast<std::size_t>(window.Session().Variables.VariableRow("Z"))], "8760");
+  EXPECT_EQ(window.Session().Grid.Values[static_cast<std::size_t>(window.Session().Variables.VariableRow("Z"))],
+            "8760");
 
   pages->setCurrentIndex(2);
   EXPECT_EQ(window.Session().CalcKindCode, 0);

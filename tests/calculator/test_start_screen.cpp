@@ -46,8 +46,8 @@ TEST_F(StartScreenTest, RealMouseOverACaptionChoosesItsButton) {
   screen.PlaceComponents();
   auto* caption = screen.findChild<QLabel*>("LRR2");
   QTest::mouseMove(caption, QPoint(5, 5));
-  QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), caption->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
-                   Qt::NoButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), caption->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
   QApplication::sendEvent(caption, &move);
   EXPECT_EQ(screen.ChoiceUnderMouse(), 2);
   QTest::mouseRelease(caption, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));

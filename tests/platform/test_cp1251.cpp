@@ -19,7 +19,9 @@ TEST(Cp1251, PilcrowIsByteB6) {
 }
 
 TEST(Cp1251, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-  EXPECT_EQ(Utf8ToCp1251("a€b"), "a\x88" "b");
+  EXPECT_EQ(Utf8ToCp1251("a€b"),
+            "a\x88"
+            "b");
   EXPECT_EQ(Utf8ToCp1251("日本"), "??");
   EXPECT_EQ(Utf8ToCp1251("x\xFFy"), "x?y") << "broken UTF-8";
   EXPECT_EQ(Utf8ToCp1251("\xD0"), "?") << "cut sequence at the end";

@@ -59,8 +59,7 @@ TsvFile ReadTsv(const std::string& path, std::size_t columns) {
     if (number == 1 || line.empty()) continue;
     std::vector<std::string> fields = SplitTabs(line);
     if (fields.size() != columns) {
-      file.Fail(number, "expected " + std::to_string(columns) + " fields, found " +
-                            std::to_string(fields.size()));
+      file.Fail(number, "expected " + std::to_string(columns) + " fields, found " + std::to_string(fields.size()));
     }
     file.rows.push_back({number, std::move(fields)});
   }
@@ -85,29 +84,25 @@ struct SourceNumber {
   std::string literal;
 };
 
-std::optional<SourceNumber> CheckedNumber(const TsvFile& file, const TsvRow& row,
-                                          std::size_t column) {
+std::optional<SourceNumber> CheckedNumber(const TsvFile& file, const TsvRow& row, std::size_t column) {
   const std::string& text = row.fields[column];
   if (text.empty()) return std::nullopt;
   const std::size_t digitsStart = text[0] == '-' ? 1 : 0;
   const std::size_t point = text.find('.');
-  const bool wellFormed =
-      digitsStart < text.size() && text[digitsStart] != '.' && text.back() != '.' &&
-      text.find_first_not_of("0123456789.", digitsStart) == std::string::npos &&
-      (point == std::string::npos || text.find('.', point + 1) == std::string::npos);
+  const bool wellFormed = digitsStart < text.size() && text[digitsStart] != '.' && text.back() != '.' &&
+                          text.find_first_not_of("0123456789.", digitsStart) == std::string::npos &&
+                          (point == std::string::npos || text.find('.', point + 1) == std::string::npos);
   if (!wellFormed) file.Fail(row.line, "not a number: " + text);
   double value = 0;
   std::from_chars(text.data(), text.data() + text.size(), value);
   return SourceNumber{value, point == std::string::npos ? text + ".0" : text};
 }
 
-std::string Literal(const std::optional<SourceNumber>& number) {
-  return number ? number->literal : "std::nullopt";
-}
+std::string Literal(const std::optional<SourceNumber>& number) { return number ? number->literal : "std::nullopt"; }
 
 struct Regions {
-  std::vector<std::string> order;           // the program's list
-  std::map<std::string, std::string> map;   // data name -> program name ("" left out)
+  std::vector<std::string> order;          // the program's list
+  std::map<std::string, std::string> map;  // data name -> program name ("" left out)
 
   // The program's name of a data row's region; empty when it is left out.
   std::string ProgramName(const TsvFile& file, const TsvRow& row) const {
@@ -132,8 +127,7 @@ Regions ReadRegions(const std::string& listPath, const std::string& mapPath) {
   }
   const TsvFile map = ReadTsv(mapPath, 2);
   for (const TsvRow& row : map.rows) {
-    regions.map[CheckedName(map, row, 0)] =
-        row.fields[1].empty() ? std::string() : CheckedName(map, row, 1);
+    regions.map[CheckedName(map, row, 0)] = row.fields[1].empty() ? std::string() : CheckedName(map, row, 1);
   }
   return regions;
 }
@@ -182,8 +176,8 @@ std::pair<const char*, const char*> TransportAndWages(double coldestWinterDesign
   return {"25.0", "50000.0"};
 }
 
-std::map<std::string, std::pair<const char*, const char*>> RegionCosts(
-    const std::vector<Settlement>& climate, const Regions& regions) {
+std::map<std::string, std::pair<const char*, const char*>> RegionCosts(const std::vector<Settlement>& climate,
+                                                                       const Regions& regions) {
   std::map<std::string, double> coldest;
   for (const Settlement& row : climate) {
     const std::optional<SourceNumber>& winter = row.values[kWinterDesignColumn];
@@ -204,18 +198,16 @@ std::map<std::string, std::pair<const char*, const char*>> RegionCosts(
 
 void CheckEveryRegionHasRows(const std::vector<Settlement>& climate, const Regions& regions) {
   for (const std::string& region : regions.order) {
-    const bool present = std::any_of(climate.begin(), climate.end(),
-                                     [&](const Settlement& row) { return row.region == region; });
+    const bool present =
+        std::any_of(climate.begin(), climate.end(), [&](const Settlement& row) { return row.region == region; });
     if (!present) throw std::runtime_error("no settlement in region " + region);
   }
 }
 
-void CheckWindHasClimate(const std::vector<Settlement>& wind,
-                         const std::vector<Settlement>& climate) {
+void CheckWindHasClimate(const std::vector<Settlement>& wind, const std::vector<Settlement>& climate) {
   for (const Settlement& row : wind) {
-    const bool found = std::any_of(climate.begin(), climate.end(), [&](const Settlement& c) {
-      return c.region == row.region && c.name == row.name;
-    });
+    const bool found = std::any_of(climate.begin(), climate.end(),
+                                   [&](const Settlement& c) { return c.region == row.region && c.name == row.name; });
     if (!found) throw std::runtime_error("wind row without climate row: " + row.name);
   }
 }
@@ -240,8 +232,8 @@ std::string Generate(const Regions& regions, const std::vector<Settlement>& clim
   out << "}};\n\n";
   out << "constexpr std::array<WindRecord, " << wind.size() << "> kWindRows = {{\n";
   for (const Settlement& row : wind) {
-    out << "    {\"" << row.region << "\", \"" << row.name << "\", " << Literal(row.values[0])
-        << ", " << Literal(row.values[kWindSpeed2Column]) << "},\n";
+    out << "    {\"" << row.region << "\", \"" << row.name << "\", " << Literal(row.values[0]) << ", "
+        << Literal(row.values[kWindSpeed2Column]) << "},\n";
   }
   out << "}};\n\n}  // namespace\n\n"
          "std::span<const ClimateRecord> ClimateTable() { return kClimateRows; }\n"
@@ -275,10 +267,8 @@ int main(int argc, char** argv) {
   }
   try {
     const Regions regions = ReadRegions(argv[1], argv[2]);
-    const std::vector<Settlement> climate =
-        ReadSettlements(ReadTsv(argv[3], 8), regions, std::nullopt);
-    const std::vector<Settlement> wind =
-        ReadSettlements(ReadTsv(argv[4], 4), regions, kWindSpeed2Column);
+    const std::vector<Settlement> climate = ReadSettlements(ReadTsv(argv[3], 8), regions, std::nullopt);
+    const std::vector<Settlement> wind = ReadSettlements(ReadTsv(argv[4], 4), regions, kWindSpeed2Column);
     CheckEveryRegionHasRows(climate, regions);
     CheckWindHasClimate(wind, climate);
     WriteFile(argv[5], Generate(regions, climate, wind));

@@ -11,10 +11,14 @@ namespace pictures {
 
 QColor SystemAccent(int page) {
   switch (page) {
-    case 1: return palette::kHot;
-    case 2: return palette::kCold;
-    case 3: return palette::kAir;
-    default: return palette::kProcess;
+    case 1:
+      return palette::kHot;
+    case 2:
+      return palette::kCold;
+    case 3:
+      return palette::kAir;
+    default:
+      return palette::kProcess;
   }
 }
 
@@ -97,8 +101,7 @@ void BlurAlpha(std::vector<float>& alpha, int width, int height, int radius) {
 
 }  // namespace
 
-void DrawSoftShadow(QPainter& painter, const QPainterPath& shape, QPointF offset, int radius,
-                    const QColor& colour) {
+void DrawSoftShadow(QPainter& painter, const QPainterPath& shape, QPointF offset, int radius, const QColor& colour) {
   const QRect box = shape.boundingRect().toAlignedRect().adjusted(-3 * radius, -3 * radius, 3 * radius, 3 * radius);
   QImage mask(box.size(), QImage::Format_ARGB32_Premultiplied);
   mask.fill(Qt::transparent);

@@ -20,9 +20,9 @@ inline const QColor kInk{38, 48, 60};
 inline const QColor kLeader{120, 134, 150};
 inline const QColor kSteel{104, 113, 123};
 inline const QColor kGalvanised{168, 178, 186};
-inline const QColor kFoam{150, 160, 170};        // foamed polyethylene
+inline const QColor kFoam{150, 160, 170};  // foamed polyethylene
 inline const QColor kFoamSection{178, 187, 195};
-inline const QColor kFoil{212, 218, 224};        // aluminium-foil covering
+inline const QColor kFoil{212, 218, 224};  // aluminium-foil covering
 inline const QColor kConcrete{196, 192, 184};
 inline const QColor kHot{214, 64, 46};
 inline const QColor kCold{36, 126, 204};

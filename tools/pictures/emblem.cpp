@@ -18,12 +18,15 @@ void DrawEmblem(QPainter& painter, QPointF centre, double radius) {
   };
   disc(radius, palette::kFoil, 30);
   disc(radius * 0.88, palette::kFoamSection, 18);
-  FoamGrain(painter, [&] {
-    QPainterPath ring;
-    ring.addEllipse(centre, radius * 0.88, radius * 0.88);
-    ring.addEllipse(centre, radius * 0.5, radius * 0.5);
-    return ring;
-  }(), palette::kFoamSection);
+  FoamGrain(
+      painter,
+      [&] {
+        QPainterPath ring;
+        ring.addEllipse(centre, radius * 0.88, radius * 0.88);
+        ring.addEllipse(centre, radius * 0.5, radius * 0.5);
+        return ring;
+      }(),
+      palette::kFoamSection);
   disc(radius * 0.5, palette::kSteel, 40);
   disc(radius * 0.4, palette::kHot, 35);
   // A heat wave rising from the core.

@@ -14,17 +14,16 @@ namespace pictures {
 // One shell of a layered round body, from the outside in.
 struct TubeLayer {
   double Radius;
-  double Start;     // distance from the tube's start where this shell begins
-  QColor Surface;   // the outside of the shell
-  QColor Section;   // its cut face
+  double Start;         // distance from the tube's start where this shell begins
+  QColor Surface;       // the outside of the shell
+  QColor Section;       // its cut face
   bool Foamed = false;  // shows the grain of foamed insulation
 };
 
 // A straight round body from `start` to `end`, its shells cut back in steps
 // at the start so that every shell shows; the innermost shell's cut face
 // shows `bore` inside.
-void DrawLayeredTube(QPainter& painter, QPointF start, QPointF end, const QList<TubeLayer>& layers,
-                     const QColor& bore);
+void DrawLayeredTube(QPainter& painter, QPointF start, QPointF end, const QList<TubeLayer>& layers, const QColor& bore);
 
 // An insulated steel pipe: covering, foam and pipe cut back at the start.
 struct PipeLook {
@@ -59,8 +58,7 @@ void DrawRectDuct(QPainter& painter, const QRectF& front, double depth, bool ver
                   double foam);
 
 // A spiral-seamed round duct with insulation, cut back at the start.
-void DrawRoundDuct(QPainter& painter, QPointF start, QPointF end, double radius, const QColor& covering,
-                   double foam);
+void DrawRoundDuct(QPainter& painter, QPointF start, QPointF end, double radius, const QColor& covering, double foam);
 
 void DrawGateValve(QPainter& painter, QPointF centre, bool verticalPipe, double pipeRadius, const QColor& body);
 void DrawFlangePair(QPainter& painter, QPointF centre, bool verticalPipe, double pipeRadius);

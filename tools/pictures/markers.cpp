@@ -17,8 +17,7 @@ QPainterPath Drop(QPointF centre, double size) {
   drop.moveTo(centre + QPointF(0, -size * 0.46));
   drop.cubicTo(bulb + QPointF(r * 0.25, -r * 1.5), bulb + QPointF(r, -r * 0.6), bulb + QPointF(r, 0));
   drop.arcTo(QRectF(bulb.x() - r, bulb.y() - r, 2 * r, 2 * r), 0, -180);
-  drop.cubicTo(bulb + QPointF(-r, -r * 0.6), bulb + QPointF(-r * 0.25, -r * 1.5),
-               centre + QPointF(0, -size * 0.46));
+  drop.cubicTo(bulb + QPointF(-r, -r * 0.6), bulb + QPointF(-r * 0.25, -r * 1.5), centre + QPointF(0, -size * 0.46));
   return drop;
 }
 
@@ -88,13 +87,27 @@ void DuctWithDrop(QPainter& painter, QPointF c, double s, const QColor& colour) 
 void DrawTaskSign(QPainter& painter, QPointF centre, double size, int task, const QColor& colour) {
   painter.save();
   switch (task) {
-    case 0: Bolt(painter, centre, size, colour); break;
-    case 1: HeatWaves(painter, centre, size, colour); break;
-    case 2: Thermometer(painter, centre, size, colour); break;
-    case 3: painter.fillPath(Drop(centre, size), colour); break;
-    case 4: TemperatureChange(painter, centre, size, colour); break;
-    case 5: Snowflake(painter, centre, size, colour); break;
-    default: DuctWithDrop(painter, centre, size, colour); break;
+    case 0:
+      Bolt(painter, centre, size, colour);
+      break;
+    case 1:
+      HeatWaves(painter, centre, size, colour);
+      break;
+    case 2:
+      Thermometer(painter, centre, size, colour);
+      break;
+    case 3:
+      painter.fillPath(Drop(centre, size), colour);
+      break;
+    case 4:
+      TemperatureChange(painter, centre, size, colour);
+      break;
+    case 5:
+      Snowflake(painter, centre, size, colour);
+      break;
+    default:
+      DuctWithDrop(painter, centre, size, colour);
+      break;
   }
   painter.restore();
 }

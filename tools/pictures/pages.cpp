@@ -100,7 +100,8 @@ QPointF DrawObject(QPainter& painter, const Scene& scene, const Group& group, do
     case Object::RoundDuct: {
       const double radius = frame.width() * 0.27;
       const double foam = radius * 0.2;
-      DrawRoundDuct(painter, QPointF(cx, frame.top() + 16), QPointF(cx, frame.bottom() + 2), radius, palette::kFoil, foam);
+      DrawRoundDuct(painter, QPointF(cx, frame.top() + 16), QPointF(cx, frame.bottom() + 2), radius, palette::kFoil,
+                    foam);
       return QPointF(cx + side * (radius + foam + 1), std::clamp(leaderY, frame.top() + 60, scene.Floor - 8));
     }
     case Object::RectDuct: {
@@ -168,8 +169,8 @@ void DrawGroup(QPainter& painter, const Group& group) {
   QList<QPointF> markers;
   for (int code : group.Codes) markers.append(MarkerCentre(code));
   const bool markersRight = markers.isEmpty() || markers.front().x() > group.Frame.center().x();
-  const Scene scene = group.Where == Place::Indoors ? DrawIndoorScene(painter, group.Frame)
-                                                    : DrawOutdoorScene(painter, group.Frame);
+  const Scene scene =
+      group.Where == Place::Indoors ? DrawIndoorScene(painter, group.Frame) : DrawOutdoorScene(painter, group.Frame);
   if (group.WaterTower) DrawWaterTower(painter, scene, scene.Frame.left() + scene.Frame.width() * 0.36, 230);
   painter.save();
   ClipToScene(painter, scene);

@@ -227,9 +227,7 @@ void DrawFlowArrow(QPainter& painter, QPointF at, double angleDegrees, double si
   painter.restore();
 }
 
-
-void DrawRoundDuct(QPainter& painter, QPointF start, QPointF end, double radius, const QColor& covering,
-                   double foam) {
+void DrawRoundDuct(QPainter& painter, QPointF start, QPointF end, double radius, const QColor& covering, double foam) {
   const double steelShown = radius * 1.1;
   const double foamShown = radius * 0.5;
   DrawLayeredTube(painter, start, end,

@@ -109,8 +109,8 @@ void DrawInsulatedRoute(QPainter& painter, const QList<QPointF>& corners, double
                                  : QRectF(middle.x() - radius, middle.y() - 4, 2 * radius, 8);
   const QPointF side = horizontal ? QPointF(0, radius) : QPointF(radius, 0);
   painter.fillRect(ring, RoundShade(middle - side, middle + side, medium));
-  DrawFlowArrow(painter, middle + along * (radius * 2.4), std::atan2(along.y(), along.x()) * 180 / M_PI,
-                radius * 1.4, medium);
+  DrawFlowArrow(painter, middle + along * (radius * 2.4), std::atan2(along.y(), along.x()) * 180 / M_PI, radius * 1.4,
+                medium);
 }
 
 void DrawHanger(QPainter& painter, QPointF lineTop, double ceilingY) {

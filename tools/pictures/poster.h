@@ -11,7 +11,7 @@
 
 namespace pictures {
 
-constexpr int kPosterWidth = 433;   // the window's client width beside the page control
+constexpr int kPosterWidth = 433;  // the window's client width beside the page control
 constexpr int kPosterHeight = 768;
 
 // Sheet, title band with `title` and `subtitle`, and the hint at the foot.

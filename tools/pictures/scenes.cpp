@@ -69,7 +69,8 @@ Scene DrawOutdoorScene(QPainter& painter, const QRectF& frame) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(255, 255, 255, 200));
   for (int i = 0; i < frame.width() * frame.height() / 700; ++i) {
-    const QPointF flake(frame.left() + Noise(i, 11) * frame.width(), frame.top() + Noise(i, 29) * (scene.Floor - frame.top()));
+    const QPointF flake(frame.left() + Noise(i, 11) * frame.width(),
+                        frame.top() + Noise(i, 29) * (scene.Floor - frame.top()));
     const double r = 0.7 + Noise(i, 5) * 0.9;
     painter.drawEllipse(flake, r, r);
   }
@@ -102,7 +103,8 @@ void DrawLeaders(QPainter& painter, QPointF object, const QList<QPointF>& marker
   painter.drawLine(QPointF(busX, top), QPointF(busX, bottom));
   painter.drawLine(object, QPointF(busX, object.y()));
   for (const QPointF& marker : markers)
-    painter.drawLine(QPointF(busX, marker.y()), QPointF(marker.x() + (markersRight ? -kMarkerRadius : kMarkerRadius), marker.y()));
+    painter.drawLine(QPointF(busX, marker.y()),
+                     QPointF(marker.x() + (markersRight ? -kMarkerRadius : kMarkerRadius), marker.y()));
   painter.setPen(QPen(Qt::white, 1));
   painter.setBrush(ink.darker(120));
   painter.drawEllipse(object, 2.6, 2.6);

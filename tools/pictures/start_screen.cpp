@@ -22,9 +22,9 @@ constexpr int kButtonHeight = 42;
 // corners are painted in the colour of the field they stand on.
 const QColor kMenuField(17, 44, 71);
 const QColor kFooterField(7, 19, 33);
-const QRectF kMenuPanel(24, 284, 290, 176);        // round the buttons at 44,300 / 350 / 400
-const QRectF kAboutPanel(322, 292, 670, 384);      // round the about text at 338,306
-const double kFooterTop = 678;                     // the credit at 437..700, 682..715
+const QRectF kMenuPanel(24, 284, 290, 176);    // round the buttons at 44,300 / 350 / 400
+const QRectF kAboutPanel(322, 292, 670, 384);  // round the about text at 338,306
+const double kFooterTop = 678;                 // the credit at 437..700, 682..715
 
 void DrawGrid(QPainter& painter, const QRectF& area) {
   painter.save();
@@ -52,7 +52,8 @@ void DrawHeroEquipment(QPainter& painter) {
     double foam;
     QColor flow;
   };
-  for (const Line& line : {Line{96, 22, palette::kHot}, Line{152, 17, palette::kCold}, Line{196, 12, palette::kProcess}}) {
+  for (const Line& line :
+       {Line{96, 22, palette::kHot}, Line{152, 17, palette::kCold}, Line{196, 12, palette::kProcess}}) {
     PipeLook look;
     look.FoamRadius = line.foam;
     look.PipeRadius = line.foam * 0.48;

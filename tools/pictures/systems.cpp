@@ -42,7 +42,8 @@ void DrawPlateExchanger(QPainter& painter, const QRectF& pack, double floor) {
 QImage DrawHeating() {
   QPainter painter;
   QImage image;
-  BeginPoster(painter, image, 1, QStringLiteral("Отопление"), QStringLiteral("Тепловая изоляция трубопроводов и ёмкостей"));
+  BeginPoster(painter, image, 1, QStringLiteral("Отопление"),
+              QStringLiteral("Тепловая изоляция трубопроводов и ёмкостей"));
   const double floor = 652;
   DrawSlab(painter, kCeilingTop, kCeiling);
   DrawFloorSlab(painter, floor);
@@ -53,8 +54,8 @@ QImage DrawHeating() {
   DrawVerticalTank(painter, QRectF(34, 368, w, floor - 0.56 * w - 368), palette::kFoil, true);
   DrawPlateExchanger(painter, QRectF(326, 452, 90, 140), floor);
   const double returnY = floor - 0.56 * w - (floor - 0.56 * w - 368) * 0.12;
-  DrawInsulatedRoute(painter, {{392, 446}, {392, 250}, {200, 250}, {200, returnY}, {150, returnY}}, 12,
-                     palette::kCold, 2);
+  DrawInsulatedRoute(painter, {{392, 446}, {392, 250}, {200, 250}, {200, returnY}, {150, returnY}}, 12, palette::kCold,
+                     2);
   DrawInsulatedRoute(painter, {{109, 336}, {109, 180}, {352, 180}, {352, 446}}, 14, palette::kHot, 1);
   DrawGateValve(painter, QPointF(109, 270), true, 7, QColor(170, 60, 48));
   DrawGateValve(painter, QPointF(200, 400), true, 6, QColor(170, 60, 48));
@@ -67,7 +68,8 @@ QImage DrawHeating() {
 QImage DrawWaterSupply() {
   QPainter painter;
   QImage image;
-  BeginPoster(painter, image, 2, QStringLiteral("Водоснабжение"), QStringLiteral("Холодная и горячая вода, вводы и стояки"));
+  BeginPoster(painter, image, 2, QStringLiteral("Водоснабжение"),
+              QStringLiteral("Холодная и горячая вода, вводы и стояки"));
   const double floor = 640;
   DrawSlab(painter, kCeilingTop, kCeiling);
   DrawFloorSlab(painter, floor);
@@ -99,23 +101,30 @@ void DrawAirHandler(QPainter& painter, const QRectF& front, double depth, double
   const QColor casing(214, 222, 230);
   painter.fillRect(QRectF(front.left() + 8, front.bottom(), 8, floor - front.bottom()), QColor(70, 80, 92));
   painter.fillRect(QRectF(front.right() - 16, front.bottom(), 8, floor - front.bottom()), QColor(70, 80, 92));
-  painter.fillPath([&] {
-    QPainterPath top;
-    top.addPolygon(QPolygonF({front.topLeft(), front.topRight(), front.topRight() + recede, front.topLeft() + recede}));
-    return top;
-  }(), casing.lighter(108));
-  painter.fillPath([&] {
-    QPainterPath side;
-    side.addPolygon(QPolygonF({front.topRight(), front.bottomRight(), front.bottomRight() + recede, front.topRight() + recede}));
-    return side;
-  }(), casing.darker(118));
+  painter.fillPath(
+      [&] {
+        QPainterPath top;
+        top.addPolygon(
+            QPolygonF({front.topLeft(), front.topRight(), front.topRight() + recede, front.topLeft() + recede}));
+        return top;
+      }(),
+      casing.lighter(108));
+  painter.fillPath(
+      [&] {
+        QPainterPath side;
+        side.addPolygon(QPolygonF(
+            {front.topRight(), front.bottomRight(), front.bottomRight() + recede, front.topRight() + recede}));
+        return side;
+      }(),
+      casing.darker(118));
   painter.fillRect(front, RoundShade(front.topLeft(), front.bottomLeft(), casing));
   painter.setPen(QPen(casing.darker(150), 1));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(front);
   const double section = front.width() / 4;
   for (int i = 1; i < 4; ++i)
-    painter.drawLine(QPointF(front.left() + section * i, front.top()), QPointF(front.left() + section * i, front.bottom()));
+    painter.drawLine(QPointF(front.left() + section * i, front.top()),
+                     QPointF(front.left() + section * i, front.bottom()));
   // Louvres of the intake.
   const QRectF intake = QRectF(front.left() + 8, front.top() + 14, section - 16, front.height() - 28);
   painter.fillRect(intake, QColor(60, 70, 82));
@@ -147,7 +156,7 @@ QImage DrawVentilation() {
   QPainter painter;
   QImage image;
   BeginPoster(painter, image, 3, QStringLiteral("Вентиляция и кондиционирование"),
-            QStringLiteral("Воздуховоды и трубопроводы холодоснабжения"));
+              QStringLiteral("Воздуховоды и трубопроводы холодоснабжения"));
   const double floor = 660;
   DrawSlab(painter, kCeilingTop, kCeiling);
   DrawFloorSlab(painter, floor);
@@ -167,7 +176,8 @@ QImage DrawVentilation() {
 QImage DrawProcess() {
   QPainter painter;
   QImage image;
-  BeginPoster(painter, image, 4, QStringLiteral("Технология"), QStringLiteral("Технологические трубопроводы и оборудование"));
+  BeginPoster(painter, image, 4, QStringLiteral("Технология"),
+              QStringLiteral("Технологические трубопроводы и оборудование"));
   const double floor = 660;
   DrawFloorSlab(painter, floor);
   const double w = 76;
@@ -178,7 +188,8 @@ QImage DrawProcess() {
     const QRectF post(x - 5, 300, 10, floor - 300);
     painter.fillRect(post, RoundShade(post.topLeft(), post.topRight(), steel));
   }
-  for (double y : {300.0, 400.0}) painter.fillRect(QRectF(160, y, 262, 9), RoundShade(QPointF(0, y), QPointF(0, y + 9), steel));
+  for (double y : {300.0, 400.0})
+    painter.fillRect(QRectF(160, y, 262, 9), RoundShade(QPointF(0, y), QPointF(0, y + 9), steel));
   DrawVerticalTank(painter, column, palette::kFoil, false);
   const double h = 70;
   DrawHorizontalTank(painter, QRectF(196, floor - 0.28 * h - h, 196, h), palette::kFoil);

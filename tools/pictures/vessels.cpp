@@ -86,8 +86,8 @@ void DrawCladCylinder(QPainter& painter, const QRectF& body, const QColor& cladd
       CutWindow(body, body.left() + w * 0.12, body.left() + w * 0.6, body.top() + h * 0.3, body.top() + h * 0.68);
   painter.fillPath(foamWindow, RoundShade(left, right, palette::kFoam));
   FoamGrain(painter, foamWindow, palette::kFoam);
-  const QPainterPath shellWindow = CutWindow(body, body.left() + w * 0.2, body.left() + w * 0.52,
-                                             body.top() + h * 0.38, body.top() + h * 0.6);
+  const QPainterPath shellWindow =
+      CutWindow(body, body.left() + w * 0.2, body.left() + w * 0.52, body.top() + h * 0.38, body.top() + h * 0.6);
   painter.fillPath(shellWindow, RoundShade(left, right, QColor(104, 114, 124)));
   painter.strokePath(shellWindow, QPen(palette::kFoamSection.lighter(106), 2.0));
   painter.strokePath(foamWindow, QPen(cladding.lighter(118), 1.4));
@@ -224,20 +224,19 @@ void DrawRectDuct(QPainter& painter, const QRectF& front, double depth, bool ver
   painter.setPen(QPen(covering.darker(135), 0.9));
   if (vertical) {
     for (double y = cladFront.top() + pitch * 0.6; y < cladFront.bottom(); y += pitch)
-      painter.drawPolyline(QPolygonF({QPointF(cladFront.left(), y), QPointF(cladFront.right(), y),
-                                      QPointF(cladFront.right(), y) + recede}));
+      painter.drawPolyline(QPolygonF(
+          {QPointF(cladFront.left(), y), QPointF(cladFront.right(), y), QPointF(cladFront.right(), y) + recede}));
   } else {
     for (double x = cladFront.right() - pitch * 0.6; x > cladFront.left(); x -= pitch)
-      painter.drawPolyline(QPolygonF({QPointF(x, cladFront.bottom()), QPointF(x, cladFront.top()),
-                                      QPointF(x, cladFront.top()) + recede}));
+      painter.drawPolyline(QPolygonF(
+          {QPointF(x, cladFront.bottom()), QPointF(x, cladFront.top()), QPointF(x, cladFront.top()) + recede}));
   }
   painter.setPen(Qt::NoPen);
   // The cut face of the foam.
-  const QPainterPath cut =
-      vertical ? Quad(cladFront.topLeft(), cladFront.topRight(), cladFront.topRight() + recede,
-                      cladFront.topLeft() + recede)
-               : Quad(cladFront.topRight(), cladFront.bottomRight(), cladFront.bottomRight() + recede,
-                      cladFront.topRight() + recede);
+  const QPainterPath cut = vertical ? Quad(cladFront.topLeft(), cladFront.topRight(), cladFront.topRight() + recede,
+                                           cladFront.topLeft() + recede)
+                                    : Quad(cladFront.topRight(), cladFront.bottomRight(),
+                                           cladFront.bottomRight() + recede, cladFront.topRight() + recede);
   painter.fillPath(cut, palette::kFoamSection);
   FoamGrain(painter, cut, palette::kFoamSection);
   painter.strokePath(cut, QPen(covering.darker(150), 0.8));
@@ -246,12 +245,11 @@ void DrawRectDuct(QPainter& painter, const QRectF& front, double depth, bool ver
   const QRectF open = sheetFront.translated(sheetShift);
   const QPointF rim = unitRecede * 1.6;
   const QPointF d = unitRecede * sheetDepth;
-  const QPainterPath mouth = vertical ? Quad(open.topLeft() + QPointF(1.6, 0) + rim, open.topRight() - QPointF(1.6, 0) + rim,
-                                             open.topRight() - QPointF(1.6, 0) + d - rim,
-                                             open.topLeft() + QPointF(1.6, 0) + d - rim)
-                                      : Quad(open.topRight() + QPointF(0, 1.6) + rim, open.bottomRight() - QPointF(0, 1.6) + rim,
-                                             open.bottomRight() - QPointF(0, 1.6) + d - rim,
-                                             open.topRight() + QPointF(0, 1.6) + d - rim);
+  const QPainterPath mouth =
+      vertical ? Quad(open.topLeft() + QPointF(1.6, 0) + rim, open.topRight() - QPointF(1.6, 0) + rim,
+                      open.topRight() - QPointF(1.6, 0) + d - rim, open.topLeft() + QPointF(1.6, 0) + d - rim)
+               : Quad(open.topRight() + QPointF(0, 1.6) + rim, open.bottomRight() - QPointF(0, 1.6) + rim,
+                      open.bottomRight() - QPointF(0, 1.6) + d - rim, open.topRight() + QPointF(0, 1.6) + d - rim);
   painter.fillPath(mouth, QColor(48, 56, 66));
   painter.restore();
 }

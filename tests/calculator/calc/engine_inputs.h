@@ -14,8 +14,8 @@ namespace ovalto::testing {
 inline HeadlessInputs PipeInputs(int kind) {
   HeadlessInputs in;
   in.KindCode = kind;
-  in.Texts = {{"Ms_", "Сталь"}, {"Dn", "60"}, {"Wst", "3,5"}, {"Lst", "45,4"}, {"Kdp", "1,2"}, {"Tb", "90"},
-              {"Tn", "20"},     {"W", "0"},   {"Liz", "0,04"}, {"An", "10"}};
+  in.Texts = {{"Ms_", "Сталь"}, {"Dn", "60"}, {"Wst", "3,5"}, {"Lst", "45,4"}, {"Kdp", "1,2"},
+              {"Tb", "90"},     {"Tn", "20"}, {"W", "0"},     {"Liz", "0,04"}, {"An", "10"}};
   in.InsulationLine = "KALDERON Vardo";
   return in;
 }
@@ -23,8 +23,8 @@ inline HeadlessInputs PipeInputs(int kind) {
 inline HeadlessInputs TankInputs(int kind) {
   HeadlessInputs in;
   in.KindCode = kind;
-  in.Texts = {{"De", "1000"}, {"He", "2000"}, {"Kdp", "1,1"}, {"Tb", "90"},  {"Tn", "20"},
-              {"W", "0"},     {"Liz", "0,04"}, {"An", "10"},  {"Vv_", "вода"}};
+  in.Texts = {{"De", "1000"}, {"He", "2000"},  {"Kdp", "1,1"}, {"Tb", "90"},   {"Tn", "20"},
+              {"W", "0"},     {"Liz", "0,04"}, {"An", "10"},   {"Vv_", "вода"}};
   in.InsulationLine = "KALDERON Vardo";
   return in;
 }

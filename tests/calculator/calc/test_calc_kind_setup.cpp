@@ -58,9 +58,8 @@ TEST_F(CalcKindSetupTest, SizedObjectGetsItsSizesInFront) {
 }
 
 TEST_F(CalcKindSetupTest, IndoorKindsFollowTheirPage) {
-  const std::set<int> outdoor = {11120, 11121, 11124, 11125, 11220, 11221, 11224, 21211, 21214, 21215,
-                                 31121, 31221, 31224, 31226, 31321, 31324, 31326, 51211, 51214, 51215,
-                                 52211, 52214};
+  const std::set<int> outdoor = {11120, 11121, 11124, 11125, 11220, 11221, 11224, 21211, 21214, 21215, 31121,
+                                 31221, 31224, 31226, 31321, 31324, 31326, 51211, 51214, 51215, 52211, 52214};
   static constexpr int kPageOfSystem[] = {0, 1, 2, 3, 0, 4};
   for (const CalcKind& kind : CalcKinds()) {
     session.CalcKindCode = kind.Code;

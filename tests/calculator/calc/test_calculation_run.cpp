@@ -20,7 +20,8 @@ TEST(CalculationRun, ColdHeatFlowNeedsANegativeNorm) {
   in.Texts["QL"] = "0";
   HeadlessResult result = RunHeadless(in);
   ASSERT_EQ(result.Messages.size(), 1u);
-  EXPECT_EQ(result.Messages[0].Text, "Для этого типа расчета необходимо указать\rотрицательное значение теплового потока !");
+  EXPECT_EQ(result.Messages[0].Text,
+            "Для этого типа расчета необходимо указать\rотрицательное значение теплового потока !");
   // The run ends there: no thickness message follows.
 }
 

@@ -75,8 +75,7 @@ TEST(ClimateTableTest, ValuesTheSourceLacksStayMissing) {
 
   const auto rows = ClimateTable();
   const auto count = [&](auto field) {
-    return std::count_if(rows.begin(), rows.end(),
-                         [&](const ClimateRecord& row) { return (row.*field).has_value(); });
+    return std::count_if(rows.begin(), rows.end(), [&](const ClimateRecord& row) { return (row.*field).has_value(); });
   };
   EXPECT_EQ(count(&ClimateRecord::AnnualMeanTemp), 1);
   EXPECT_EQ(count(&ClimateRecord::SummerTemp), 1);

@@ -10,8 +10,8 @@ class CondensationSchemes : public DuctSchemeFixture {
  protected:
   // Cold water in a steel pipe indoors: 5 °C inside, air of 20 °C at 60 %.
   void ColdPipe() {
-    Choose(21123, {{"Tb", 5}, {"Tn", 20}, {"Vla", 60}, {"Dn", 57}, {"Wst", 3}, {"Lst", 45.4}, {"Liz", 0.035},
-                   {"An", 8}});
+    Choose(21123,
+           {{"Tb", 5}, {"Tn", 20}, {"Vla", 60}, {"Dn", 57}, {"Wst", 3}, {"Lst", 45.4}, {"Liz", 0.035}, {"An", 8}});
   }
 };
 
@@ -111,8 +111,7 @@ TEST_F(CondensationSchemes, FlatWallBeyondTheThickestStepIs120) {
 
 // Air of 20 °C at 50 % in a duct outdoors at -10 °C, 5 m/s.
 TEST_F(CondensationSchemes, RectangularDuctInsideStandardRatio) {
-  Choose(31326, {{"Tb", 20}, {"Tn", -10}, {"Vlv", 50}, {"Lv", 400}, {"Hv", 200}, {"Wb", 5}, {"Liz", 0.04},
-                 {"An", 20}});
+  Choose(31326, {{"Tb", 20}, {"Tn", -10}, {"Vlv", 50}, {"Lv", 400}, {"Hv", 200}, {"Wb", 5}, {"Liz", 0.04}, {"An", 20}});
   Given(20);
   Run();
   // dh = 0.266667 m; Ai = 15.3505
@@ -156,8 +155,8 @@ HeadlessInputs ColdPipeOnScreen(int kind) {
 HeadlessInputs HumidDuctOnScreen(int kind) {
   HeadlessInputs in;
   in.KindCode = kind;
-  in.Texts = {{"Dv", "250"}, {"Lv", "400"}, {"Hv", "200"}, {"Tb", "20"}, {"Tn", "-10"},
-              {"W", "5"},    {"Vlv", "50"}, {"Wb", "5"}};
+  in.Texts = {{"Dv", "250"}, {"Lv", "400"}, {"Hv", "200"}, {"Tb", "20"},
+              {"Tn", "-10"}, {"W", "5"},    {"Vlv", "50"}, {"Wb", "5"}};
   return in;
 }
 

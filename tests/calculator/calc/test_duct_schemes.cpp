@@ -10,23 +10,49 @@ class DuctSchemes : public DuctSchemeFixture {
  protected:
   // Air of 40 °C at 5 m/s in a round duct of 250 mm indoors at 20 °C.
   void WarmRoundDuct(double norm) {
-    Choose(31211, {{"Tb", 40}, {"Tn", 20}, {"De", 250}, {"Wb", 5}, {"Kdp", 1.2}, {"Liz", 0.04}, {"An", 10},
-                   {"QL", norm}});
+    Choose(31211,
+           {{"Tb", 40}, {"Tn", 20}, {"De", 250}, {"Wb", 5}, {"Kdp", 1.2}, {"Liz", 0.04}, {"An", 10}, {"QL", norm}});
   }
   // The same air in a rectangular duct of 400 x 200 mm.
   void WarmRectangularDuct(double norm) {
-    Choose(31311, {{"Tb", 40}, {"Tn", 20}, {"Lv", 400}, {"Hv", 200}, {"Wb", 5}, {"Kdp", 1.2}, {"Liz", 0.04},
-                   {"An", 10}, {"QL", norm}});
+    Choose(31311, {{"Tb", 40},
+                   {"Tn", 20},
+                   {"Lv", 400},
+                   {"Hv", 200},
+                   {"Wb", 5},
+                   {"Kdp", 1.2},
+                   {"Liz", 0.04},
+                   {"An", 10},
+                   {"QL", norm}});
   }
   // 1000 kg/h of air cooling from 40 °C over 50 m of round duct outdoors at -10 °C.
   void CoolingRoundDuct(double endTemperature) {
-    Choose(31224, {{"T1", 40}, {"T2", endTemperature}, {"Tn", -10}, {"Dv", 250}, {"L", 50}, {"Gm", 1000},
-                   {"Pb", 1.205}, {"Cp", 1.005}, {"Kdp", 1.2}, {"Liz", 0.04}, {"An", 20}});
+    Choose(31224, {{"T1", 40},
+                   {"T2", endTemperature},
+                   {"Tn", -10},
+                   {"Dv", 250},
+                   {"L", 50},
+                   {"Gm", 1000},
+                   {"Pb", 1.205},
+                   {"Cp", 1.005},
+                   {"Kdp", 1.2},
+                   {"Liz", 0.04},
+                   {"An", 20}});
   }
   // Air at 5 m/s cooling from 40 °C over 50 m of a 400 x 200 mm duct.
   void CoolingRectangularDuct(double endTemperature) {
-    Choose(31324, {{"T1", 40}, {"T2", endTemperature}, {"Tn", -10}, {"Lv", 400}, {"Hv", 200}, {"L", 50},
-                   {"Gm", 5}, {"Pb", 1.205}, {"Cp", 1.005}, {"Kdp", 1.2}, {"Liz", 0.04}, {"An", 20}});
+    Choose(31324, {{"T1", 40},
+                   {"T2", endTemperature},
+                   {"Tn", -10},
+                   {"Lv", 400},
+                   {"Hv", 200},
+                   {"L", 50},
+                   {"Gm", 5},
+                   {"Pb", 1.205},
+                   {"Cp", 1.005},
+                   {"Kdp", 1.2},
+                   {"Liz", 0.04},
+                   {"An", 20}});
     session.Grid.cbGW.ItemIndex = 1;
   }
 };
@@ -195,9 +221,8 @@ using testing::Shows;
 HeadlessInputs DuctOnScreen(int kind) {
   HeadlessInputs in;
   in.KindCode = kind;
-  in.Texts = {{"De", "250"}, {"Dv", "250"}, {"Lv", "400"}, {"Hv", "200"}, {"Kdp", "1,2"}, {"Tb", "40"},
-              {"Tn", "-10"}, {"W", "5"},    {"Wb", "5"},   {"QL", "48"},  {"L", "50"},    {"T1", "40"},
-              {"T2", "35"},  {"Gm", "1000"}};
+  in.Texts = {{"De", "250"}, {"Dv", "250"}, {"Lv", "400"}, {"Hv", "200"}, {"Kdp", "1,2"}, {"Tb", "40"}, {"Tn", "-10"},
+              {"W", "5"},    {"Wb", "5"},   {"QL", "48"},  {"L", "50"},   {"T1", "40"},   {"T2", "35"}, {"Gm", "1000"}};
   return in;
 }
 

@@ -31,7 +31,7 @@ TEST_F(GridBuildTest, FreshHeatingPipeShowsItsGroupsWithDefaults) {
   EXPECT_EQ(screen.Cell("Be"), "500");
   EXPECT_EQ(screen.Cell("Lst"), "45,4");  // steel, from the material
   EXPECT_EQ(screen.Cell("Kdp"), "1,2");
-  EXPECT_EQ(screen.Cell("Tn"), "20");     // indoors
+  EXPECT_EQ(screen.Cell("Tn"), "20");  // indoors
   EXPECT_EQ(grid.cbTS.Text, "0");
   EXPECT_EQ(grid.cbMS.Text, "Сталь");
   EXPECT_EQ(grid.cbVD.Items.size(), 15u);
@@ -52,8 +52,8 @@ TEST_F(GridBuildTest, OperatingHoursDependOnThePageNotOnWhatWasRemembered) {
 }
 
 TEST_F(GridBuildTest, AfterARunTheRememberedValuesAreShown) {
-  for (auto [name, text] : {std::pair{"Tb", "95"}, {"Dn", "48"}, {"Wst", "3,5"}, {"Ms_", "Медь"},
-                            {"Ti_", "KALDERON Vardo AL"}}) {
+  for (auto [name, text] :
+       {std::pair{"Tb", "95"}, {"Dn", "48"}, {"Wst", "3,5"}, {"Ms_", "Медь"}, {"Ti_", "KALDERON Vardo AL"}}) {
     session.Variables.Find(name)->RememberedText = text;
   }
   screen.Choose(11111);
@@ -76,8 +76,8 @@ TEST_F(GridBuildTest, SizedObjectShowsItsLength) {
 
   session.ObjectKind = 13;
   screen.Choose(31211);
-  EXPECT_EQ(screen.ShownNames(), (Names{"De", "L", "Kdp", "Vv_", "Tb", "Wb", "Rg_", "Np_", "Tn", "Ti_", "Liz", "Tp_",
-                                        "An", "Wiz", "QL"}));
+  EXPECT_EQ(screen.ShownNames(),
+            (Names{"De", "L", "Kdp", "Vv_", "Tb", "Wb", "Rg_", "Np_", "Tn", "Ti_", "Liz", "Tp_", "An", "Wiz", "QL"}));
   EXPECT_EQ(screen.Caption("L"), "Длина воздуховода, м");
   EXPECT_EQ(screen.Caption("De"), "Диаметр воздуховода, мм");
 }

@@ -22,7 +22,7 @@ class GridExitTest : public testing::KindScreenTest {
 
 TEST_F(GridExitTest, DerivesOnlyBelowTheRowLeftAndAsFarAsTheInputsAreValid) {
   screen.Choose(11125);  // freeze protection derives the substance's values
-  LeaveFrom("Pb");  // Tz and Rb lie above it, Cp below
+  LeaveFrom("Pb");       // Tz and Rb lie above it, Cp below
   // The first "An" follows the covering of the lines offered again.
   EXPECT_EQ(screen.Engine.Derived, (Names{"An", "Cp", "Liz", "An"}));
 }

@@ -131,8 +131,7 @@ TEST_F(InputValidationTest, FreezeProtectionTemperatures) {
   Pick(21215);
   Type("Tz", "0");
   Type("Tn", "0");
-  EXPECT_EQ(Check(),
-            "Расчет не может быть выполнен.\r\rУкажите корректное значение температуры окружающей среды !");
+  EXPECT_EQ(Check(), "Расчет не может быть выполнен.\r\rУкажите корректное значение температуры окружающей среды !");
   // Tb + Tz - 2 Tn with Tb of this walk and Tz, Tn as stored before it.
   Pick(21215);
   Type("Tb", "10");

@@ -15,8 +15,8 @@ constexpr int kDrawnMarkerRadius = 13;
 const PagePicture* PictureHolding(int page, KindMarkerPoint marker) {
   for (const auto& picture : kPagePictures) {
     if (picture.Page == page && marker.X - kDrawnMarkerRadius >= picture.Left &&
-        marker.X + kDrawnMarkerRadius <= picture.Left + picture.Width &&
-        marker.Y - kDrawnMarkerRadius >= picture.Top && marker.Y + kDrawnMarkerRadius <= picture.Top + picture.Height)
+        marker.X + kDrawnMarkerRadius <= picture.Left + picture.Width && marker.Y - kDrawnMarkerRadius >= picture.Top &&
+        marker.Y + kDrawnMarkerRadius <= picture.Top + picture.Height)
       return &picture;
   }
   return nullptr;

@@ -23,8 +23,8 @@ class CoefficientInARun : public ::testing::Test {
     session.Engine = &engine;
     session.PageTag = 3;
     PickCalcKind(session, 31326, [] {});
-    for (const auto& [name, text] : {std::pair{"Lv", "400"}, {"Hv", "200"}, {"Tb", "20"}, {"Vlv", "60"},
-                                     {"Wb", "5"}, {"Tn", "-10"}, {"W", "5"}}) {
+    for (const auto& [name, text] :
+         {std::pair{"Lv", "400"}, {"Hv", "200"}, {"Tb", "20"}, {"Vlv", "60"}, {"Wb", "5"}, {"Tn", "-10"}, {"W", "5"}}) {
       session.Grid.SetCell(session.Variables.VariableRow(name), text);
     }
     while (session.Grid.CurrentRow < session.Grid.RowCount() - 1) SelectNextInputRow(session, true);

@@ -51,8 +51,7 @@ TEST(TfGetKT, ShowsTheTableAndTakesAClickedValue) {
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Выбор коэффициента теплоотдачи, Вт/(м2*С)"));
   EXPECT_EQ(dialog.size(), QSize(472, 168));
   EXPECT_EQ(dialog.findChild<QLabel*>("LU11")->text(), QStringLiteral("\n\nИзолированный\nобъект"));
-  EXPECT_EQ(dialog.findChild<QLabel*>("LU31")->text(),
-            QStringLiteral("На открытом воздухе\nпри скорости ветра, м/с"));
+  EXPECT_EQ(dialog.findChild<QLabel*>("LU31")->text(), QStringLiteral("На открытом воздухе\nпри скорости ветра, м/с"));
   EXPECT_EQ(dialog.findChild<QLabel*>("pnD6")->text(), QStringLiteral("52"));
 
   // The wind-speed headers are not coefficients: clicking one takes nothing.

@@ -1,12 +1,12 @@
 #include "unzip_test_support.h"
 
+#include <unistd.h>
 #include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 #include "zip_crc.h"
 
@@ -17,13 +17,13 @@ namespace fs = std::filesystem;
 std::string DataPath(const std::string& name) { return std::string(UNZIP_TEST_DATA_DIR) + "/" + name; }
 
 Bytes ReadFileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void WriteFileBytes(const fs::path& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 Bytes Padded(const Bytes& start, std::size_t size, std::uint8_t fill) {
@@ -51,93 +51,92 @@ constexpr std::array<std::uint32_t, 64> kRoundConstants{
 std::uint32_t RotateRight(std::uint32_t x, int n) { return (x >> n) | (x << (32 - n)); }
 
 void CompressBlock(std::array<std::uint32_t, 8>& state, const std::uint8_t* block) {
-    std::array<std::uint32_t, 64> w{};
-    for (int i = 0; i < 16; ++i) {
-        w[i] = std::uint32_t{block[4 * i]} << 24 | std::uint32_t{block[4 * i + 1]} << 16 |
-               std::uint32_t{block[4 * i + 2]} << 8 | block[4 * i + 3];
-    }
-    for (int i = 16; i < 64; ++i) {
-        const std::uint32_t s0 = RotateRight(w[i - 15], 7) ^ RotateRight(w[i - 15], 18) ^ (w[i - 15] >> 3);
-        const std::uint32_t s1 = RotateRight(w[i - 2], 17) ^ RotateRight(w[i - 2], 19) ^ (w[i - 2] >> 10);
-        w[i] = w[i - 16] + s0 + w[i - 7] + s1;
-    }
-    std::array<std::uint32_t, 8> v = state;
-    for (int i = 0; i < 64; ++i) {
-        const std::uint32_t s1 = RotateRight(v[4], 6) ^ RotateRight(v[4], 11) ^ RotateRight(v[4], 25);
-        const std::uint32_t choice = (v[4] & v[5]) ^ (~v[4] & v[6]);
-        const std::uint32_t t1 = v[7] + s1 + choice + kRoundConstants[i] + w[i];
-        const std::uint32_t s0 = RotateRight(v[0], 2) ^ RotateRight(v[0], 13) ^ RotateRight(v[0], 22);
-        const std::uint32_t majority = (v[0] & v[1]) ^ (v[0] & v[2]) ^ (v[1] & v[2]);
-        v = {t1 + s0 + majority, v[0], v[1], v[2], v[3] + t1, v[4], v[5], v[6]};
-    }
-    for (int i = 0; i < 8; ++i) state[i] += v[i];
+  std::array<std::uint32_t, 64> w{};
+  for (int i = 0; i < 16; ++i) {
+    w[i] = std::uint32_t{block[4 * i]} << 24 | std::uint32_t{block[4 * i + 1]} << 16 |
+           std::uint32_t{block[4 * i + 2]} << 8 | block[4 * i + 3];
+  }
+  for (int i = 16; i < 64; ++i) {
+    const std::uint32_t s0 = RotateRight(w[i - 15], 7) ^ RotateRight(w[i - 15], 18) ^ (w[i - 15] >> 3);
+    const std::uint32_t s1 = RotateRight(w[i - 2], 17) ^ RotateRight(w[i - 2], 19) ^ (w[i - 2] >> 10);
+    w[i] = w[i - 16] + s0 + w[i - 7] + s1;
+  }
+  std::array<std::uint32_t, 8> v = state;
+  for (int i = 0; i < 64; ++i) {
+    const std::uint32_t s1 = RotateRight(v[4], 6) ^ RotateRight(v[4], 11) ^ RotateRight(v[4], 25);
+    const std::uint32_t choice = (v[4] & v[5]) ^ (~v[4] & v[6]);
+    const std::uint32_t t1 = v[7] + s1 + choice + kRoundConstants[i] + w[i];
+    const std::uint32_t s0 = RotateRight(v[0], 2) ^ RotateRight(v[0], 13) ^ RotateRight(v[0], 22);
+    const std::uint32_t majority = (v[0] & v[1]) ^ (v[0] & v[2]) ^ (v[1] & v[2]);
+    v = {t1 + s0 + majority, v[0], v[1], v[2], v[3] + t1, v[4], v[5], v[6]};
+  }
+  for (int i = 0; i < 8; ++i) state[i] += v[i];
 }
 
 }  // namespace
 
 std::string Sha256Hex(const Bytes& bytes) {
-    std::array<std::uint32_t, 8> state{0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a,
-                                       0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19};
-    Bytes padded = bytes;
-    padded.push_back(0x80);
-    while (padded.size() % 64 != 56) padded.push_back(0);
-    const std::uint64_t bits = static_cast<std::uint64_t>(bytes.size()) * 8;
-    for (int shift = 56; shift >= 0; shift -= 8) padded.push_back(static_cast<std::uint8_t>(bits >> shift));
-    for (std::size_t at = 0; at < padded.size(); at += 64) CompressBlock(state, &padded[at]);
-    std::string hex;
-    char digits[9];
-    for (std::uint32_t word : state) {
-        std::snprintf(digits, sizeof digits, "%08x", word);
-        hex += digits;
-    }
-    return hex;
+  std::array<std::uint32_t, 8> state{0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a,
+                                     0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19};
+  Bytes padded = bytes;
+  padded.push_back(0x80);
+  while (padded.size() % 64 != 56) padded.push_back(0);
+  const std::uint64_t bits = static_cast<std::uint64_t>(bytes.size()) * 8;
+  for (int shift = 56; shift >= 0; shift -= 8) padded.push_back(static_cast<std::uint8_t>(bits >> shift));
+  for (std::size_t at = 0; at < padded.size(); at += 64) CompressBlock(state, &padded[at]);
+  std::string hex;
+  char digits[9];
+  for (std::uint32_t word : state) {
+    std::snprintf(digits, sizeof digits, "%08x", word);
+    hex += digits;
+  }
+  return hex;
 }
 
 ScratchFolder::ScratchFolder() {
-    static std::atomic<int> counter{0};
-    path_ = fs::temp_directory_path() /
-            ("unzip-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    fs::remove_all(path_);
-    fs::create_directories(path_);
+  static std::atomic<int> counter{0};
+  path_ = fs::temp_directory_path() / ("unzip-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  fs::remove_all(path_);
+  fs::create_directories(path_);
 }
 
 ScratchFolder::~ScratchFolder() {
-    std::error_code error;
-    // Read-only files and folders left by a test must not stop the clean-up.
-    for (const auto& item : fs::recursive_directory_iterator(path_, error)) {
-        fs::permissions(item.path(), fs::perms::owner_all, fs::perm_options::add, error);
-    }
-    fs::remove_all(path_, error);
+  std::error_code error;
+  // Read-only files and folders left by a test must not stop the clean-up.
+  for (const auto& item : fs::recursive_directory_iterator(path_, error)) {
+    fs::permissions(item.path(), fs::perms::owner_all, fs::perm_options::add, error);
+  }
+  fs::remove_all(path_, error);
 }
 
 std::optional<VolumeInformation> FakeUnzipPlatform::QueryVolume(const std::string& drive) {
-    ++volumeQueries;
-    if (!volumeReadable || drive.empty()) return std::nullopt;
-    VolumeInformation volume;
-    volume.label = label;
-    volume.serialNumber = 0x1234ABCD;
-    return volume;
+  ++volumeQueries;
+  if (!volumeReadable || drive.empty()) return std::nullopt;
+  VolumeInformation volume;
+  volume.label = label;
+  volume.serialNumber = 0x1234ABCD;
+  return volume;
 }
 
 std::optional<FreeSpaceInformation> FakeUnzipPlatform::QueryFreeSpace(const std::string&) {
-    FreeSpaceInformation space;
-    space.sectorsPerCluster = 1;
-    space.bytesPerSector = 1;
-    space.freeClusters = freeBytes;
-    space.totalClusters = freeBytes;
-    return space;
+  FreeSpaceInformation space;
+  space.sectorsPerCluster = 1;
+  space.bytesPerSector = 1;
+  space.freeClusters = freeBytes;
+  space.totalClusters = freeBytes;
+  return space;
 }
 
 namespace {
 
 void Put16(Bytes& out, std::uint32_t value) {
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
+  out.push_back(static_cast<std::uint8_t>(value));
+  out.push_back(static_cast<std::uint8_t>(value >> 8));
 }
 
 void Put32(Bytes& out, std::uint32_t value) {
-    Put16(out, value & 0xFFFF);
-    Put16(out, value >> 16);
+  Put16(out, value & 0xFFFF);
+  Put16(out, value >> 16);
 }
 
 constexpr std::uint32_t kTestDosDateTime = (44u << 25) | (3u << 21) | (15u << 16) | (10u << 11) | (20u << 5) | 15u;
@@ -145,52 +144,52 @@ constexpr std::uint32_t kTestDosDateTime = (44u << 25) | (3u << 21) | (15u << 16
 }  // namespace
 
 Bytes MakeZip(const std::vector<TestEntry>& entries) {
-    Bytes zip;
-    Bytes directory;
-    for (const TestEntry& entry : entries) {
-        std::uint32_t crc = 0xFFFFFFFF;
-        Crc32Block(entry.data.data(), entry.data.size(), crc);
-        crc ^= 0xFFFFFFFF;
-        if (entry.badCrc) crc ^= 1;
-        const std::uint32_t offset = static_cast<std::uint32_t>(zip.size());
-        // From the flags to the extra-field length both headers hold the same fields.
-        auto putCommonFields = [&](Bytes& out) {
-            const auto size = static_cast<std::uint32_t>(entry.data.size());
-            Put16(out, entry.flags);
-            Put16(out, entry.method);
-            Put32(out, kTestDosDateTime);
-            Put32(out, crc);
-            Put32(out, size);
-            Put32(out, size);
-            Put16(out, static_cast<std::uint32_t>(entry.name.size()));
-            Put16(out, 0);
-        };
-        Put32(zip, 0x04034B50);
-        Put16(zip, 10);
-        putCommonFields(zip);
-        zip.insert(zip.end(), entry.name.begin(), entry.name.end());
-        zip.insert(zip.end(), entry.data.begin(), entry.data.end());
+  Bytes zip;
+  Bytes directory;
+  for (const TestEntry& entry : entries) {
+    std::uint32_t crc = 0xFFFFFFFF;
+    Crc32Block(entry.data.data(), entry.data.size(), crc);
+    crc ^= 0xFFFFFFFF;
+    if (entry.badCrc) crc ^= 1;
+    const std::uint32_t offset = static_cast<std::uint32_t>(zip.size());
+    // From the flags to the extra-field length both headers hold the same fields.
+    auto putCommonFields = [&](Bytes& out) {
+      const auto size = static_cast<std::uint32_t>(entry.data.size());
+      Put16(out, entry.flags);
+      Put16(out, entry.method);
+      Put32(out, kTestDosDateTime);
+      Put32(out, crc);
+      Put32(out, size);
+      Put32(out, size);
+      Put16(out, static_cast<std::uint32_t>(entry.name.size()));
+      Put16(out, 0);
+    };
+    Put32(zip, 0x04034B50);
+    Put16(zip, 10);
+    putCommonFields(zip);
+    zip.insert(zip.end(), entry.name.begin(), entry.name.end());
+    zip.insert(zip.end(), entry.data.begin(), entry.data.end());
 
-        Put32(directory, 0x02014B50);
-        Put32(directory, 10 | 10 << 16);  // made by, needed
-        putCommonFields(directory);
-        Put32(directory, 0);              // comment length, disk number
-        Put16(directory, 0);              // internal attributes
-        Put32(directory, entry.externalAttributes);
-        Put32(directory, offset);
-        directory.insert(directory.end(), entry.name.begin(), entry.name.end());
-    }
-    const auto directoryOffset = static_cast<std::uint32_t>(zip.size());
-    zip.insert(zip.end(), directory.begin(), directory.end());
-    Put32(zip, 0x06054B50);
-    Put16(zip, 0);
-    Put16(zip, 0);
-    Put16(zip, static_cast<std::uint32_t>(entries.size()));
-    Put16(zip, static_cast<std::uint32_t>(entries.size()));
-    Put32(zip, static_cast<std::uint32_t>(directory.size()));
-    Put32(zip, directoryOffset);
-    Put16(zip, 0);
-    return zip;
+    Put32(directory, 0x02014B50);
+    Put32(directory, 10 | 10 << 16);  // made by, needed
+    putCommonFields(directory);
+    Put32(directory, 0);  // comment length, disk number
+    Put16(directory, 0);  // internal attributes
+    Put32(directory, entry.externalAttributes);
+    Put32(directory, offset);
+    directory.insert(directory.end(), entry.name.begin(), entry.name.end());
+  }
+  const auto directoryOffset = static_cast<std::uint32_t>(zip.size());
+  zip.insert(zip.end(), directory.begin(), directory.end());
+  Put32(zip, 0x06054B50);
+  Put16(zip, 0);
+  Put16(zip, 0);
+  Put16(zip, static_cast<std::uint32_t>(entries.size()));
+  Put16(zip, static_cast<std::uint32_t>(entries.size()));
+  Put32(zip, static_cast<std::uint32_t>(directory.size()));
+  Put32(zip, directoryOffset);
+  Put16(zip, 0);
+  return zip;
 }
 
 }  // namespace unzip::test
