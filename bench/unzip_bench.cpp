@@ -1,7 +1,7 @@
 // Speed of the zip decompressors. Inflate is compared with zlib on about 128 MB of made-up text
 // and binary data, and the same data is extracted as a whole archive through the component;
-// shrink, reduce and implode are timed on the largest entries of the test archives. Usage: unzip_bench [folder of the
-// test archives]
+// shrink, reduce and implode are timed on the largest entries of the test archives.
+// Usage: unzip_bench [folder of the test archives]
 #include <zlib.h>
 
 #include <algorithm>
