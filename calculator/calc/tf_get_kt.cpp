@@ -67,8 +67,10 @@ QString CaptionText(std::string_view text) {
 TfGetKT::TfGetKT(QWidget* parent) : QDialog(parent, Qt::Tool) {
   setWindowTitle(CaptionText(kCoefficientDialogCaption));
   setFixedSize(472, 168);
+  // The table's cells are sized for a narrow 8 pt face; our sans needs a
+  // pixel less to keep every caption line inside its cell.
   QFont small = font();
-  small.setPointSize(8);
+  small.setPixelSize(10);
   setFont(small);
 
   for (const CoefficientCaption& caption : CoefficientCaptions) {
