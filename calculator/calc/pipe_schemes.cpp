@@ -133,8 +133,9 @@ bool PipeTemperatureChange(SchemeRun& run) {
     const double sumR =
         pipe.Rout(e, d) + pipe.Rins(e, d) + pipe.Rin(e) + PipeWallResistance(pipe.Dn, std::abs(pipe.Bore()), pipe.Lst);
     const double x = Div(run.Var("Kdp") * 3.6 * run.Var("L"), run.Var("Cp") * flow * sumR);
-    const double ex = Exp(x);
-    const double exponential = Div(ex * e.Tn + e.T1 - e.Tn, ex);
+    // (e^x Tn + T1 - Tn) / e^x, written over e^-x: a long bare pipe with a
+    // small flow has x past the range of e^x, and its end is the ambient.
+    const double exponential = e.Tn + (e.T1 - e.Tn) * Exp(-x);
     const double linear = Div(2 * e.T1 - x * e.T1 + 2 * x * e.Tn, x + 2);
     const double end = Finite(ExponentialLawApplies(e.T1, e.Tn, exponential) ? exponential : linear);
     if (c.IsUsersThickness()) {

@@ -211,6 +211,18 @@ TEST(PipeTemperatureChange, RequiredEndOutOfReachGives120) {
   EXPECT_TRUE(Shows(result, kThickerThan120));
 }
 
+TEST(PipeTemperatureChange, LongPipeWithASmallFlowEndsAtTheAmbient) {
+  // 5000 m at 2.5 kg/h: under 20 mm x = 0.438220 * 50 * 40 = 876.44, past
+  // the range of e^x (709.78) though the end, 20 + 70 / e^876.44, is 20.0;
+  // the bare and the thinner steps lie further still. No step reaches 60.
+  HeadlessInputs in = Given(TemperatureChange(11114, "2,5"), "20");
+  in.Texts["L"] = "5000";
+  HeadlessResult result = RunHeadless(in);
+  EXPECT_TRUE(result.Messages.empty());
+  EXPECT_DOUBLE_EQ(result.Values["T2"], 20);
+  EXPECT_DOUBLE_EQ(result.Chart[0].Series1Value, 20);
+}
+
 HeadlessInputs FreezeProtection() {
   HeadlessInputs in = PipeInputs(21215);
   in.Texts.insert({{"Vv_", "вода"}, {"Tz", "0"}, {"Pb", "998"}, {"Cp", "4,182"}, {"Rb", "332"}, {"Kz", "25"}});
