@@ -1,13 +1,12 @@
 #include "main_window.h"
 
-#include <algorithm>
-
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include "calculation_run.h"
@@ -175,7 +174,7 @@ void TfMain::showEvent(QShowEvent* event) {
 }
 
 void TfMain::FormShow() {
-  pnM->PlaceComponents();
+  pnM->PlaceButtons();
   viewMode_ = kStartScreen;
   session_.CalcKindCode = 0;
   SwitchView(true);
@@ -184,16 +183,19 @@ void TfMain::FormShow() {
   programFolder_ = ProgramFolderOf(QCoreApplication::applicationDirPath());
   currentProjectNumber_.clear();
   projectContext_ = -1;
+  pnM->PlaceCreditAndAbout();
   // The catalogues and the projects file are read at this point once the
   // project store exists.
 
+  // Each region once, the list's own search ignoring case.
   GridModel& grid = session_.Grid;
-  grid.cbRG.Items.assign(1, std::string());
+  QStringList regions(QString{});
   for (const ClimateRecord& row : ClimateTable()) {
-    if (std::find(grid.cbRG.Items.begin(), grid.cbRG.Items.end(), row.Region) == grid.cbRG.Items.end()) {
-      grid.cbRG.Items.emplace_back(row.Region);
-    }
+    const QString region = QString::fromUtf8(row.Region.data(), static_cast<qsizetype>(row.Region.size()));
+    if (!regions.contains(region, Qt::CaseInsensitive)) regions << region;
   }
+  grid.cbRG.Items.clear();
+  for (const QString& region : regions) grid.cbRG.Items.push_back(region.toStdString());
   for (int group = 0; group < kGroupCount; ++group) {
     grid.GroupCaptions[group].Text = session_.Variables.GroupHeaders()[group].Caption;
   }

@@ -90,13 +90,16 @@ StartScreen::StartScreen(QWidget* parent) : QWidget(parent) {
   }
 }
 
-void StartScreen::PlaceComponents() {
+void StartScreen::PlaceButtons() {
   for (int i = 0; i < 3; ++i) {
     ImRR[i]->move(44, 300 + 50 * i);
     LRR[i]->move(ImRR[i]->x() + 59, ImRR[i]->y() + 12);
     ImRR[i]->raise();
     LRR[i]->raise();
   }
+}
+
+void StartScreen::PlaceCreditAndAbout() {
   ImDevLogo->move(437, 682);
   LDevCaption->move(490, 683);
   LDevSite->move(490, 701);

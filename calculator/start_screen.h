@@ -14,8 +14,10 @@ class StartScreen : public QWidget {
  public:
   explicit StartScreen(QWidget* parent = nullptr);
 
-  // FormShow's placement of the buttons, credit, links and about text.
-  void PlaceComponents();
+  // Start-up places the buttons first and the credit, links and about text
+  // later.
+  void PlaceButtons();
+  void PlaceCreditAndAbout();
 
   // ImMain.Tag: the choice under the mouse, 0 none, 1..3 the buttons.
   int ChoiceUnderMouse() const { return choiceTag_; }

@@ -43,7 +43,8 @@ TEST_F(StartScreenTest, BackgroundClearsTheHighlightAndIgnoresARelease) {
 
 TEST_F(StartScreenTest, RealMouseOverACaptionChoosesItsButton) {
   screen.resize(1024, 768);
-  screen.PlaceComponents();
+  screen.PlaceButtons();
+  screen.PlaceCreditAndAbout();
   auto* caption = screen.findChild<QLabel*>("LRR2");
   QTest::mouseMove(caption, QPoint(5, 5));
   QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), caption->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
@@ -57,7 +58,8 @@ TEST_F(StartScreenTest, RealMouseOverACaptionChoosesItsButton) {
 
 TEST_F(StartScreenTest, PlacementFollowsTheLayout) {
   screen.resize(1024, 768);
-  screen.PlaceComponents();
+  screen.PlaceButtons();
+  screen.PlaceCreditAndAbout();
   EXPECT_EQ(screen.findChild<QLabel*>("ImRR2")->pos(), QPoint(44, 350));
   EXPECT_EQ(screen.findChild<QLabel*>("LRR3")->pos(), QPoint(44 + 59, 400 + 12));
   EXPECT_EQ(screen.findChild<QLabel*>("Licen")->geometry(), QRect(338, 306, 630, 400));
