@@ -26,7 +26,7 @@ ovalto_prepare() {
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq
     # shellcheck disable=SC2086
-    apt-get install -y -qq --no-install-recommends $missing
+    apt-get install -y -qq $missing
   else
     echo "These Debian packages are missing. Install them, then run this script again:"
     echo "  sudo apt-get install -y $missing"
