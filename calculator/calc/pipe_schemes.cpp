@@ -105,8 +105,8 @@ bool PipeSurfaceTemperature(SchemeRun& run) {
     if (c.Step) {
       c.Step->Series1Value = surface;
       c.Step->Series2Value = run.Var("Tp");
+      OfferMeeting(e, c.ThicknessMm, ratio >= requiredRatio);
     }
-    if (c.Step) OfferMeeting(e, c.ThicknessMm, ratio >= requiredRatio);
   });
   FinishScan(run, e.BestThickness, kChartLine1 | kChartLine2);
   return true;
