@@ -7,7 +7,7 @@
 #include <QPixmap>
 #include <QStyledItemDelegate>
 
-#include "calc_session.h"
+#include "state/calc_session.h"
 
 namespace ovalto {
 

@@ -2,9 +2,9 @@
 
 #include <QMouseEvent>
 
-#include "calc_kinds.h"
-#include "kind_markers.h"
 #include "kind_picker.h"
+#include "kinds/calc_kinds.h"
+#include "kinds/kind_markers.h"
 #include "qt_jpeg.h"
 
 namespace ovalto {

@@ -12,7 +12,7 @@
 #include <functional>
 #include <vector>
 
-#include "calc_session.h"
+#include "state/calc_session.h"
 
 namespace ovalto {
 

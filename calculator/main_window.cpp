@@ -9,14 +9,14 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
-#include "calculation_run.h"
-#include "climate_tables.h"
-#include "grid_build.h"
+#include "engine/calculation_run.h"
+#include "grid/grid_build.h"
 #include "kind_pages.h"
 #include "kind_picker.h"
 #include "parameter_grid.h"
 #include "pictures.h"
 #include "start_screen.h"
+#include "tables/climate_tables.h"
 
 namespace ovalto {
 

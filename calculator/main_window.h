@@ -10,9 +10,9 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "calc_session.h"
-#include "engine.h"
+#include "engine/engine.h"
 #include "shell.h"
+#include "state/calc_session.h"
 #include "user_data.h"
 
 namespace ovalto {

@@ -13,8 +13,8 @@
 
 #include <array>
 
-#include "calc_session.h"
-#include "input_editors.h"
+#include "grid/input_editors.h"
+#include "state/calc_session.h"
 
 namespace ovalto {
 

@@ -4,9 +4,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "grid_editors.h"
-#include "grid_exit.h"
-#include "grid_navigation.h"
+#include "grid/grid_editors.h"
+#include "grid/grid_exit.h"
+#include "grid/grid_navigation.h"
 #include "parameter_grid.h"
 
 namespace ovalto {

@@ -1,13 +1,13 @@
 #include "headless_run.h"
 
-#include "calc_session.h"
-#include "calculation_run.h"
-#include "engine.h"
-#include "grid_editors.h"
-#include "grid_navigation.h"
-#include "input_editors.h"
+#include "engine/calculation_run.h"
+#include "engine/engine.h"
+#include "grid/grid_editors.h"
+#include "grid/grid_navigation.h"
+#include "grid/input_editors.h"
 #include "kind_picker.h"
 #include "number_format.h"
+#include "state/calc_session.h"
 
 namespace ovalto {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "engine_state.h"
+#include "engine/engine_state.h"
 #include "message_box.h"
 
 namespace ovalto {

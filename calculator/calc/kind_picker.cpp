@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "calc_kind_setup.h"
-#include "calc_kinds.h"
-#include "grid_build.h"
-#include "grid_navigation.h"
-#include "kind_markers.h"
+#include "grid/grid_build.h"
+#include "grid/grid_navigation.h"
+#include "kinds/calc_kind_setup.h"
+#include "kinds/calc_kinds.h"
+#include "kinds/kind_markers.h"
 
 namespace ovalto {
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "calc_session.h"
+#include "state/calc_session.h"
 
 namespace ovalto {
 

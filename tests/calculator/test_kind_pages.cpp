@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "kind_markers.h"
 #include "kind_picker.h"
 #include "kind_session.h"
+#include "kinds/kind_markers.h"
 
 namespace ovalto {
 namespace {

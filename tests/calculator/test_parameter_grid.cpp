@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "grid_navigation.h"
-#include "input_editors.h"
+#include "grid/grid_navigation.h"
+#include "grid/input_editors.h"
 #include "kind_session.h"
 
 namespace ovalto {

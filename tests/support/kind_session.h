@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "calc_session.h"
 #include "kind_picker.h"
 #include "recording_message_boxes.h"
 #include "recording_scheme_engine.h"
+#include "state/calc_session.h"
 
 namespace ovalto::testing {
 

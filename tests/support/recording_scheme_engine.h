@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "scheme_engine.h"
+#include "state/scheme_engine.h"
 
 namespace ovalto::testing {
 

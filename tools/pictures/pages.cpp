@@ -6,7 +6,7 @@
 
 #include "canvas.h"
 #include "equipment.h"
-#include "kind_markers.h"
+#include "kinds/kind_markers.h"
 #include "markers.h"
 #include "pictures.h"
 #include "scenes.h"

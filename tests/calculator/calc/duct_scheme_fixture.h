@@ -9,8 +9,8 @@
 #include <string>
 #include <utility>
 
-#include "calc_kind_setup.h"
-#include "engine.h"
+#include "engine/engine.h"
+#include "kinds/calc_kind_setup.h"
 #include "recording_message_boxes.h"
 
 namespace ovalto {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "kind_markers.h"
 #include "kind_session.h"
+#include "kinds/kind_markers.h"
 
 namespace ovalto {
 namespace {

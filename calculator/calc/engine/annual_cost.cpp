@@ -1,0 +1,67 @@
+#include "engine/annual_cost.h"
+
+#include <cstdio>
+
+#include "number_format.h"
+#include "tables/reference_tables.h"
+
+namespace ovalto {
+
+namespace {
+
+// Work steps of fitting the insulation: a covering adds one, and thick
+// layers go on in more than one pass.
+int LabourFactor(bool covered, double thicknessMm) {
+  if (covered) return thicknessMm <= 20 ? 2 : thicknessMm <= 40 ? 3 : 4;
+  return thicknessMm <= 20 ? 1 : thicknessMm <= 40 ? 2 : thicknessMm <= 60 ? 3 : 4;
+}
+
+std::string CostLineNumber(double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%5.2f", value);
+  std::string line(text);
+  for (char& c : line) {
+    if (c == '.') c = ',';
+  }
+  return line;
+}
+
+}  // namespace
+
+double InsulationCapitalCost(SchemeRun& run, const InsulationWork& work, double thicknessMm) {
+  const double material =
+      16000 * work.InsulationVolume + 250 * work.Q1 + 4.56 * work.Q2 + 300 * work.Q3 + 146.36 * work.Q4;
+  const double transport = run.Var("Ktr") * material / 100;
+  const std::string& covering = run.Session.Grid.cbTP.SelectedText();
+  const bool covered = !covering.empty() && covering != CoveringTypeTable[0].CoveringName;
+  const double labour = LabourFactor(covered, thicknessMm) * work.LabourRate * (run.Var("Zpl") * 1.56) / 1760;
+  return material + transport + labour;
+}
+
+void RecordAnnualCost(SchemeRun& run, const Candidate& candidate, const CandidateCost& cost, bool writeChartLines) {
+  EngineState& engine = run.Engine;
+  const double charge = kCapitalChargeRate * cost.Capital;
+  const double total = Finite(cost.Heat + charge);
+  if (candidate.Step) {
+    candidate.Step->Series1Value = total;
+    candidate.Step->Series2Value = Finite(charge);
+    candidate.Step->Series3Value = total - charge;
+    if (writeChartLines) {
+      engine.ChartLines.push_back(CostLineNumber(charge) + "\t" + CostLineNumber(total - charge) + "\t" +
+                                  CostLineNumber(total));
+    }
+  }
+  if (OfferCandidate(engine, total, candidate.ThicknessMm) &&
+      (ScanMode(run.Session) == ThicknessMode::Calculated || candidate.IsUsersThickness())) {
+    engine.ResultValue = total;
+  }
+}
+
+void FinishEnergyEfficiency(SchemeRun& run) {
+  EngineState& engine = run.Engine;
+  FinishScan(run, RoundHalfEven(engine.BestThickness, 2), kChartLine1 | kChartLine2 | kChartLine3);
+  engine.ResultValue = RoundHalfEven(engine.ResultValue, 2);
+  run.Write("Egod", engine.ResultValue);
+}
+
+}  // namespace ovalto

@@ -1,0 +1,47 @@
+// The energy-efficiency sizing that pipes and tanks share: the annual cost
+// of a candidate thickness is the heat it lets through plus the capital
+// charges on the insulation work, and the cheapest standard step wins.
+#pragma once
+
+#include "engine/scheme_frame.h"
+
+namespace ovalto {
+
+// Amounts of one candidate's insulation work that the cost model prices.
+struct InsulationWork {
+  double InsulationVolume;  // m3 of insulation, with its waste
+  double Q1, Q2, Q3, Q4;    // glue, tape, fixings and covering work
+  double LabourRate;        // labour hours per unit of the labour factor
+};
+
+struct CandidateCost {
+  double Capital;  // material, transport and labour, roubles
+  double Heat;     // heat lost in a year, roubles
+};
+
+// Capital cost of the insulation work of a candidate of thicknessMm.
+double InsulationCapitalCost(SchemeRun& run, const InsulationWork& work, double thicknessMm);
+
+// The charge rates on capital: 0.055 + 0.125 a year.
+inline constexpr double kCapitalChargeRate = 0.055 + 0.125;
+
+// One candidate's annual cost into its chart values (total, capital charge,
+// heat part), the cost lines when asked, and the cheapest kept.
+void RecordAnnualCost(SchemeRun& run, const Candidate& candidate, const CandidateCost& cost, bool writeChartLines);
+// "Wiz" in the calculated mode and "Egod", both to 0.01.
+void FinishEnergyEfficiency(SchemeRun& run);
+
+// Scans the candidates for the smallest annual cost; costAt(thicknessMm)
+// gives the CandidateCost.
+template <class CostAt>
+void EnergyEfficiencyScan(SchemeRun& run, bool writeChartLines, CostAt&& costAt) {
+  run.Engine.InnerCoefficient = 1000;
+  StartSmallestCriterion(run.Engine);
+  if (writeChartLines) run.Engine.ChartLines.clear();
+  ThicknessScan(run, [&](const Candidate& candidate) {
+    RecordAnnualCost(run, candidate, costAt(candidate.ThicknessMm), writeChartLines);
+  });
+  FinishEnergyEfficiency(run);
+}
+
+}  // namespace ovalto

@@ -1,0 +1,100 @@
+#include "engine/calculation_run.h"
+
+#include "engine/scheme_frame.h"
+#include "grid/grid_navigation.h"
+#include "kinds/calc_kind_setup.h"
+#include "number_format.h"
+#include "state/variable_list.h"
+
+namespace ovalto {
+
+namespace {
+
+// The cold heat-flow kinds size against a heat gain, which only a negative
+// norm expresses.
+bool IsColdHeatFlowKind(int code) { return code == 21121 || code == 21211 || code == 51121 || code == 52121; }
+
+// A calculated thickness goes up to the next step of the object's series;
+// a pipe over 35 mm takes no tube thinner than 9 mm.
+void RoundThicknessToSeries(CalcSession& session, const EngineState& state) {
+  VariableTable& variables = session.Variables;
+  double thickness = variables.GetVariable("Wiz");
+  if (thickness < 1) {
+    variables.SetVariable("Wiz", "!", 0);
+    session.Messages.Show(MessageType::Warning,
+                          "Требуемая толщина изоляции менее 1 мм.\r\rПроверьте введенные данные для расчета !",
+                          kButtonOk);
+    return;
+  }
+  const std::uint8_t series = ObjectShape(session) < kShapeRoundDuct ? kPipeTankSeries : kDuctSeries;
+  for (std::size_t i = 1; i < state.StdThicknessTable.size(); ++i) {
+    const ThicknessStep& step = state.StdThicknessTable[i];
+    if ((step.SeriesFlags & series) && step.ThicknessMm >= thickness) {
+      thickness = step.ThicknessMm;
+      variables.SetVariable("Wiz", "!", thickness);
+      break;
+    }
+  }
+  if (ListHasVariable(session.VariableList, "Dn") && variables.GetVariable("Dn") > 35 && thickness < 9) {
+    variables.SetVariable("Wiz", "!", 9);
+  }
+}
+
+// The first press for a kind steps down to the last row; each step leaves
+// a row, which derives what lies below it.
+void StepThroughGrid(CalcSession& session) {
+  while (session.Grid.CurrentRow < session.Grid.RowCount() - 1) {
+    const int row = session.Grid.CurrentRow;
+    SelectNextInputRow(session, true);
+    if (session.Grid.CurrentRow == row) break;
+  }
+}
+
+}  // namespace
+
+void RunCalculation(CalcSession& session, CalculationEngine& engine, const std::function<void(bool busy)>& busy) {
+  VariableTable& variables = session.Variables;
+  SelectNextInputRow(session, true);
+  if (session.CbarTag != session.CalcKindCode) {
+    if (busy) busy(true);
+    StepThroughGrid(session);
+    if (busy) busy(false);
+    session.CbarTag = session.CalcKindCode;
+  }
+  session.CalkTag = 1;
+
+  try {
+    if (engine.ValidateInputs(true) == kAllInputsValid) RunScheme(session, engine.State, "");
+  } catch (const CalculationFailure& failure) {
+    session.Messages.Show(MessageType::Warning, failure.what(), kButtonCancel);
+  }
+
+  if (IsColdHeatFlowKind(session.CalcKindCode)) {
+    const double norm = variables.GetVariable(ListHasVariable(session.VariableList, "QL") ? "QL" : "Qf");
+    if (norm >= 0) {
+      session.Messages.Show(MessageType::Warning,
+                            "Для этого типа расчета необходимо указать\rотрицательное значение теплового потока !",
+                            kButtonCancel);
+      return;
+    }
+  }
+  session.CalkTag = 0;
+  session.Grid.bbGetKT.Tag = 0;
+
+  // The values of this run become the defaults the grid shows next time.
+  for (VariableRecord& record : variables.Records()) {
+    if (record.GridRow > 0) record.RememberedText = record.ValueType == 'F' ? FormatGeneral(record.Value) : record.Text;
+  }
+
+  if (ScanMode(session) != ThicknessMode::Calculated) return;
+  if (variables.GetVariable("Wiz") >= 120) {
+    engine.State.Outputs.Print = false;
+    engine.State.Outputs.Excel = false;
+    session.Messages.Show(MessageType::Warning,
+                          "Рассчитанная толщина изоляции превышает 120 мм.\r\rПроверьте введенные данные для расчета !",
+                          kButtonCancel);
+  }
+  RoundThicknessToSeries(session, engine.State);
+}
+
+}  // namespace ovalto

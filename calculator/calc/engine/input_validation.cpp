@@ -1,0 +1,257 @@
+#include "engine/input_validation.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <optional>
+#include <string_view>
+
+#include "kinds/calc_kind_setup.h"
+#include "number_format.h"
+#include "state/scheme_engine.h"
+#include "state/variable_list.h"
+#include "tables/climate_tables.h"
+
+namespace ovalto {
+
+namespace {
+
+bool IsOneOf(std::string_view name, std::initializer_list<std::string_view> names) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+bool IsOneOf(int code, std::initializer_list<int> codes) {
+  return std::find(codes.begin(), codes.end(), code) != codes.end();
+}
+
+// The variable the chosen kind seeks is not an input, nor is the thickness
+// while it is calculated.
+bool IsSought(const CalcSession& session, std::string_view name) {
+  constexpr std::string_view kTaskResults[] = {"Egod", "QL", "Tp", "Vla", "T2", "Zt", "Vlv"};
+  const int task = session.CalcKindCode % 10;
+  switch (session.Grid.cbWI.ItemIndex) {
+    case 0:
+      return name == "Wiz" || (task == 0 && name == "Egod");
+    case 1:
+      return task < 7 && name == kTaskResults[task];
+    default:
+      return false;
+  }
+}
+
+// Cold water, conditioning and cold process kinds carry substances below 20 °C.
+bool IsColdKind(int code) {
+  return (code >= 21121 && code <= 21215) || (code >= 31111 && code <= 31326) || (code >= 51121 && code <= 51124) ||
+         (code >= 52121 && code <= 52124) || (code >= 52211 && code <= 52214);
+}
+
+enum class Problem {
+  None,
+  NotANumber,
+  Dimension,
+  TooColdForKind,
+  Senseless,
+  AboveInsulationLimit,
+  HotSurface,
+  AmbientAtFreezing,
+  Temperatures
+};
+
+// The checks of a number in their order; a later failing check replaces the
+// problem an earlier one found.
+Problem CheckNumber(CalcSession& session, std::string_view name, double v) {
+  VariableTable& variables = session.Variables;
+  const int scheme = session.CalcSchemeCode;
+  Problem problem = Problem::None;
+  if (IsOneOf(name, {"Dn", "De", "Dv", "Lv", "He", "Hv", "L"}) && v <= 0) problem = Problem::Dimension;
+  if (name == "Tb" && !IsColdKind(session.CalcKindCode) && v < 20) problem = Problem::TooColdForKind;
+
+  if (IsOneOf(scheme, {11110, 11111, 11120, 11121, 11210, 11211, 11220, 11221})) {
+    if (v < 0 && IsOneOf(name, {"Dn", "Wst", "Kdp", "Liz", "An", "W", "De", "He", "Z"})) problem = Problem::Senseless;
+    if (name == "Tb" && v > 100) problem = Problem::AboveInsulationLimit;
+  } else if (scheme == 11112) {
+    if (v < 0 && IsOneOf(name, {"Dn", "Wst", "Kdp", "Liz", "An"})) problem = Problem::Senseless;
+    if (name == "Tb" && v > 100) problem = Problem::AboveInsulationLimit;
+    if (name == "Tp" && v > 35) problem = Problem::HotSurface;
+  } else if (IsOneOf(scheme, {11114, 11124, 11224})) {
+    if (v < 0 && IsOneOf(name, {"Dn", "Wst", "Kdp", "Liz", "An", "W", "Pb", "Cp"})) problem = Problem::Senseless;
+    if (name == "T2" && v > 100) problem = Problem::AboveInsulationLimit;
+  } else if (scheme == 11125) {
+    if (v < 0 && IsOneOf(name, {"Dn", "Wst", "Kdp", "Liz", "An", "Zt", "Pb", "Cp", "Rb", "W"})) {
+      problem = Problem::Senseless;
+    }
+    if (name == "Tn" && variables.GetVariable("Tz") <= v) problem = Problem::AmbientAtFreezing;
+    // The freezing time divides by this sum; "Tn" comes later in the walk,
+    // so its number is the one stored before.
+    if (name == "Tz" &&
+        variables.GetVariable("Tb") + variables.GetVariable("Tz") - 2 * variables.GetVariable("Tn") == 0) {
+      problem = Problem::Temperatures;
+    }
+  }
+  return problem;
+}
+
+std::string MessageOf(Problem problem, const std::string& caption) {
+  switch (problem) {
+    case Problem::NotANumber:
+      return "Укажите корректное значение '" + caption + "' !";
+    case Problem::Dimension:
+      return "Укажите положительные значения всех габаритов !";
+    case Problem::TooColdForKind:
+      return "Пожалуйста, выполните расчёт для холодного\rводоснабжения или кондиционирования !";
+    case Problem::Senseless:
+      return "Пожалуйста, введите значение, имеющее смысл !";
+    case Problem::AboveInsulationLimit:
+      return "Заданная температура вещества\rвыше рабочей температуры изоляции !";
+    case Problem::HotSurface:
+      return "Обратите внимание, что температура поверхности выше безопасной !";
+    case Problem::AmbientAtFreezing:
+      return "Расчет не может быть выполнен.\r\rУкажите корректное значение температуры окружающей среды !";
+    case Problem::Temperatures:
+      return "Расчет не может быть выполнен.\r\rУкажите корректные значение всех температур !";
+    case Problem::None:
+      break;
+  }
+  return {};
+}
+
+void ShowWarning(CalcSession& session, const std::string& text) {
+  session.Messages.Show(MessageType::Warning, text, kButtonCancel);
+}
+
+void Focus(CalcSession& session, const EditorState* editor) {
+  session.FocusedEditor = editor;
+  if (session.FocusRequested) session.FocusRequested(editor);
+}
+
+// The typed text of a number variable: the grid cell, or the edit part of
+// the diameter and wall combos. A wall not taken into account counts as 0;
+// an empty text is a blank, which is no number.
+const std::string& NumberText(const CalcSession& session, const VariableRecord& record) {
+  static const std::string kZero = "0";
+  static const std::string kBlank = " ";
+  const std::string& text = record.InputKind == 12   ? session.Grid.cbVD.Text
+                            : record.InputKind == 13 ? session.Grid.cbTS.Text
+                                                     : session.Grid.Values[static_cast<std::size_t>(record.GridRow)];
+  if (text == "не учитывать") return kZero;
+  return text.empty() ? kBlank : text;
+}
+
+// Writes an ambient temperature of the climate table; a settlement that
+// lacks it leaves the cell empty, so the check asks the user for it.
+void TakeAmbient(CalcSession& session, std::optional<double> temperature) {
+  if (temperature) {
+    session.Variables.SetVariable("Tn", "!", *temperature);
+  } else {
+    session.Grid.SetCell(session.Variables.VariableRow("Tn"), "");
+  }
+}
+
+// What the region's cost and climate values give the calculation.
+void TakeClimateRow(CalcSession& session, const ClimateRecord& row) {
+  VariableTable& variables = session.Variables;
+  variables.SetVariable("Ktr", "!", row.TransportPercent);
+  variables.SetVariable("Zpl", "!", row.Wages);
+  variables.SetVariable("Rg_", "!" + session.Grid.cbRG.SelectedText(), 0);
+  variables.SetVariable("Np_", "!" + session.Grid.cbNP.SelectedText(), 0);
+  if (IsIndoorKind(session) == 0 && ListHasVariable(session.VariableList, "Z")) {
+    TakeAmbient(session, variables.GetVariable("Z") >= 8760 ? row.AnnualMeanTemp : row.HeatingMeanTemp);
+  }
+}
+
+void TakeRegion(CalcSession& session) {
+  VariableTable& variables = session.Variables;
+  if (IsIndoorKind(session) > 0) variables.SetVariable("Tn", "!", 20);
+  if (session.Grid.cbRG.ItemIndex <= 0) {
+    variables.SetVariable("Ktr", "!", 5);
+    variables.SetVariable("Rg_", "!-", 0);
+    variables.SetVariable("Zpl", "!", 30000);
+    variables.SetVariable("Np_", "!-", 0);
+    return;
+  }
+  const auto rows = ClimateRowsOfRegion(session.Grid.cbRG.SelectedText());
+  if (!rows.empty()) TakeClimateRow(session, *rows.front());
+}
+
+void TakeSettlement(CalcSession& session) {
+  if (IsIndoorKind(session) > 0) session.Variables.SetVariable("Tn", "!", 20);
+  if (session.Grid.cbNP.ItemIndex < 0) return;
+  const std::string& region = session.Grid.cbRG.SelectedText();
+  const std::string& settlement = session.Grid.cbNP.SelectedText();
+  if (const ClimateRecord* row = FindClimateRow(region, settlement)) TakeClimateRow(session, *row);
+  if (const WindRecord* wind = FindWindRow(region, settlement); wind && wind->WindSpeed2 > 0) {
+    session.Variables.SetVariable("W", "!", wind->WindSpeed2);
+  }
+}
+
+// A list variable passes when its combo has a choice; the region and the
+// settlement, while their combo has the focus, also bring their climate.
+bool CheckList(CalcSession& session, const VariableRecord& record) {
+  GridModel& grid = session.Grid;
+  const EditorState* editor = nullptr;
+  switch (record.InputKind) {
+    case 10:
+      editor = &grid.cbZN;
+      break;
+    case 11:
+      editor = &grid.cbMS;
+      break;
+    case 21:
+      editor = &grid.cbVV;
+      break;
+    case 41:
+      editor = &grid.cbTI;
+      break;
+    case 51:
+      editor = &grid.cbTP;
+      break;
+    case 31:
+      if (session.FocusedEditor == &grid.cbRG) TakeRegion(session);
+      return true;
+    case 32:
+      if (session.FocusedEditor == &grid.cbNP) TakeSettlement(session);
+      return true;
+    default:
+      return true;
+  }
+  if (editor->ItemIndex < 0) return false;
+  session.Variables.SetVariable(record.Name, "!" + editor->SelectedText(), 0);
+  return true;
+}
+
+}  // namespace
+
+int ValidateInputs(CalcSession& session, OutputControls& outputs, bool showMessages) {
+  outputs.ChartButton = false;
+  outputs.Print = false;
+  outputs.Excel = false;
+  for (VariableRecord& record : session.Variables.Records()) {
+    if (record.GridRow < 0 || IsSought(session, record.Name)) continue;
+    if (record.ValueType == 'S') {
+      if (CheckList(session, record)) continue;
+      if (showMessages) ShowWarning(session, "Выберите значение '" + record.Caption + "' из списка !");
+      return record.Group;
+    }
+
+    const std::optional<double> number = ParseNumber(NumberText(session, record));
+    const Problem problem = number ? CheckNumber(session, record.Name, *number) : Problem::NotANumber;
+    if (problem == Problem::None) {
+      record.Value = *number;
+      continue;
+    }
+    if (showMessages) {
+      if (record.InputKind == 0) {
+        session.Grid.CurrentRow = record.GridRow;
+        Focus(session, nullptr);
+      } else if (record.InputKind == 12) {
+        Focus(session, &session.Grid.cbVD);
+      } else if (record.InputKind == 13) {
+        Focus(session, &session.Grid.cbTS);
+      }
+      ShowWarning(session, MessageOf(problem, record.Caption));
+    }
+    return record.Group;
+  }
+  return kAllInputsValid;
+}
+
+}  // namespace ovalto

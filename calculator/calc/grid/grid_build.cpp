@@ -1,0 +1,153 @@
+#include "grid/grid_build.h"
+
+#include <string>
+
+#include "grid/grid_editors.h"
+#include "grid/input_editors.h"
+#include "kinds/calc_kinds.h"
+#include "state/variable_list.h"
+
+namespace ovalto {
+
+namespace {
+
+constexpr int kRowHeight = GridModel::kRowHeight;
+
+// Ducts name their sizes in their own words.
+std::string DuctCaption(const std::string& name, int code) {
+  if (name == "L") return "Длина воздуховода, м";
+  if (name == "Ms_") return "Материал стенки воздуховода";
+  if (name == "Dn") return "Диаметр воздуховода, мм";
+  if (name == "De") return IsRoundDuctKind(code) ? "Диаметр воздуховода, мм" : "Ширина воздуховода, мм";
+  if (name == "He") return "Высота воздуховода, мм";
+  return {};
+}
+
+EditorState* EditorOfVariable(GridModel& grid, const VariableRecord& record) {
+  if (record.Name == "An") return &grid.bbGetKT;
+  if (record.Name == "Wiz") return &grid.cbWI;
+  return EditorOfInputKind(grid, record.InputKind);
+}
+
+// Presets the variable's editor from its remembered text t. No change
+// handler runs here; the build derives what it needs at its end.
+void PresetEditor(CalcSession& session, const VariableRecord& record, EditorState& editor) {
+  const std::string& t = record.RememberedText;
+  GridModel& grid = session.Grid;
+  const std::string& name = record.Name;
+  if (name == "Zn_") {
+    grid.cbZN.Items = {"не учитывается", "рабочая и обслуживаемая", "вне рабочей зоны"};
+    if (t.empty())
+      SelectItem(grid.cbZN, 0);
+    else
+      grid.cbZN.SelectText(t);
+  } else if (name == "Ms_") {
+    grid.cbMS.Items = PipeMaterialItems(session.CalcKindCode);
+    if (t.empty())
+      SelectItem(grid.cbMS, 0);
+    else
+      grid.cbMS.SelectText(t);
+  } else if (name == "Vv_") {
+    grid.cbVV.Items = SubstanceItems(session);
+    SelectItem(grid.cbVV, 0);
+    if (!t.empty()) grid.cbVV.SelectText(t);
+  } else if (name == "Dn" || name == "Wst") {
+    if (!t.empty()) editor.Text = t;
+  } else if (name == "Gm") {
+    grid.cbGW.Items = {"кг/ч", "м/с"};
+  } else if (name == "Wiz") {
+    grid.cbWI.Items = {"рассчитывается", "указывается"};
+    SelectItem(grid.cbWI, 0);
+  } else if (name == "An") {
+    editor.Top += 1;
+  } else if (!t.empty()) {  // Ti_, Tp_, Rg_, Np_: chosen from the lists they hold
+    editor.SelectText(t);
+  }
+}
+
+// Rows needed: one a shown variable, one more for each group's header.
+int CountRows(CalcSession& session) {
+  auto& groups = session.Variables.GroupHeaders();
+  int rows = 0;
+  int group = 0;
+  for (const VariableRecord& record : session.Variables.Records()) {
+    if (record.GridRow < 0) continue;
+    if (record.Group != group) {
+      group = record.Group;
+      groups[static_cast<std::size_t>(group - 1)].HeaderRow = static_cast<std::int16_t>(rows);
+      ++rows;
+    }
+    ++rows;
+  }
+  return rows;
+}
+
+// Fills the rows; the grid's tag counts them meanwhile.
+void LayOutRows(CalcSession& session) {
+  GridModel& grid = session.Grid;
+  const int code = session.CalcKindCode;
+  int group = 0;
+  grid.Tag = 0;
+  for (VariableRecord& record : session.Variables.Records()) {
+    if (record.GridRow < 0) continue;
+    if (record.Group > group) {
+      group = record.Group;
+      EditorState& caption = grid.GroupCaptions[static_cast<std::size_t>(group - 1)];
+      caption.Top = grid.Tag * kRowHeight + 2;
+      caption.Visible = true;
+      ++grid.Tag;
+    }
+    const int row = grid.Tag;
+    record.GridRow = static_cast<std::int16_t>(row);
+    grid.Captions[static_cast<std::size_t>(row)] = record.Caption;
+    grid.SetCell(row, record.RememberedText);
+    if (IsDuctKind(code)) {
+      const std::string caption = DuctCaption(record.Name, code);
+      if (!caption.empty()) grid.Captions[static_cast<std::size_t>(row)] = caption;
+    }
+    // Heating works through the heating season only; other systems all year.
+    if (record.Name == "Z") grid.SetCell(row, session.PageTag == 1 ? "4560" : "8760");
+    ++grid.Tag;
+
+    if (EditorState* editor = EditorOfVariable(grid, record)) {
+      editor->Top = row * kRowHeight;
+      editor->Visible = true;
+      PresetEditor(session, record, *editor);
+    }
+  }
+}
+
+}  // namespace
+
+void BuildInputGrid(CalcSession& session) {
+  GridModel& grid = session.Grid;
+  grid.HideInputEditors();
+  for (GroupHeaderRecord& group : session.Variables.GroupHeaders()) group.HeaderRow = -1;
+  for (VariableRecord& record : session.Variables.Records()) {
+    record.Value = 0;
+    record.Text.clear();
+    record.GridRow = ListHasVariable(session.VariableList, record.Name) ? 0 : -1;
+  }
+
+  const int rows = CountRows(session);
+  grid.Resize(rows);
+  if (grid.CurrentRow >= rows) grid.CurrentRow = rows > 0 ? rows - 1 : 0;
+  session.CalkEnabled = rows > 0;
+  LayOutRows(session);
+
+  // The material decides the diameter and wall lists, which must not lose
+  // the remembered sizes.
+  if (grid.cbMS.Visible) {
+    const std::string diameter = grid.cbVD.Visible ? grid.cbVD.Text : std::string();
+    const std::string wall = grid.cbTS.Visible ? grid.cbTS.Text : std::string();
+    cbMSChange(session);
+    grid.cbVD.Text = diameter;
+    grid.cbTS.Text = wall;
+  }
+  grid.Tag = 0;
+  cbTIChange(session);
+  if (grid.cbVV.Visible) cbVVChange(session);
+  if (grid.cbGW.Visible && grid.cbGW.ItemIndex < 0) SelectItem(grid.cbGW, IsDuctKind(session.CalcKindCode) ? 1 : 0);
+}
+
+}  // namespace ovalto

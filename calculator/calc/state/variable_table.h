@@ -1,0 +1,74 @@
+// The calculator's one store of calculation data: 47 named variables with
+// their group, caption, grid row, number, text and remembered text.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "message_box.h"
+#include "state/grid_model.h"
+
+namespace ovalto {
+
+struct VariableRecord {
+  std::int16_t Group;
+  std::int16_t InputKind;  // 0 typed; otherwise the code of the in-place combo
+  std::string Caption;
+  std::string Name;
+  char ValueType;            // 'F' a number, 'S' a text (a list choice)
+  std::int16_t GridRow = 0;  // -1 when not shown
+  double Value = 0;
+  std::string Text;
+  std::uint8_t Mark = 0;
+  std::string RememberedText;
+};
+
+struct GroupHeaderRecord {
+  std::int16_t HeaderRow = -1;
+  std::string Caption;
+};
+
+constexpr int kVariableCount = 47;
+constexpr int kGroupCount = 7;
+
+class VariableTable {
+ public:
+  // The grid receives shown values; messages report unknown names.
+  VariableTable(GridModel& grid, MessageBoxes& messages);
+
+  // Writes one variable by name. A text starting with "!" is forced: it also
+  // reaches hidden variables and rows above the one the user last left. A
+  // non-empty text (after the "!") is stored as text; an empty one stores
+  // number. "An" is locked while a coefficient chosen in its dialog holds.
+  void SetVariable(const std::string& name, const std::string& text, double number);
+
+  // The number of the first variable of that name; an unknown name is
+  // reported ("Не найдена переменая ...") and reads as 0.
+  double GetVariable(const std::string& name);
+
+  // Grid row of the variable (-1 hidden); 0 for a name that no record has.
+  std::int16_t VariableRow(const std::string& name) const;
+  // Grid row of the first variable edited by that in-place combo; 0 if none.
+  std::int16_t RowOfInputKind(std::int16_t kind) const;
+
+  // The first record of that name, or null.
+  VariableRecord* Find(const std::string& name);
+  const VariableRecord* Find(const std::string& name) const;
+
+  std::array<VariableRecord, kVariableCount>& Records() { return records_; }
+  const std::array<VariableRecord, kVariableCount>& Records() const { return records_; }
+  std::array<GroupHeaderRecord, kGroupCount>& GroupHeaders() { return groups_; }
+  const std::array<GroupHeaderRecord, kGroupCount>& GroupHeaders() const { return groups_; }
+
+  GridModel& Grid() { return grid_; }
+  MessageBoxes& Messages() { return messages_; }
+
+ private:
+  std::array<VariableRecord, kVariableCount> records_;
+  std::array<GroupHeaderRecord, kGroupCount> groups_;
+  GridModel& grid_;
+  MessageBoxes& messages_;
+};
+
+}  // namespace ovalto

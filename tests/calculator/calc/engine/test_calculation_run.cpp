@@ -1,0 +1,98 @@
+#include "engine/calculation_run.h"
+
+#include <gtest/gtest.h>
+
+#include "engine_inputs.h"
+#include "kind_picker.h"
+#include "recording_message_boxes.h"
+
+namespace ovalto {
+namespace {
+
+using testing::Given;
+using testing::kCannotCalculate;
+using testing::kThinnerThan1;
+using testing::PipeInputs;
+
+TEST(CalculationRun, ColdHeatFlowNeedsANegativeNorm) {
+  HeadlessInputs in = PipeInputs(21121);
+  in.Texts["Tb"] = "5";
+  in.Texts["QL"] = "0";
+  HeadlessResult result = RunHeadless(in);
+  ASSERT_EQ(result.Messages.size(), 1u);
+  EXPECT_EQ(result.Messages[0].Text,
+            "Для этого типа расчета необходимо указать\rотрицательное значение теплового потока !");
+  // The run ends there: no thickness message follows.
+}
+
+TEST(CalculationRun, FailedCheckIsFollowedByTheThinThicknessMessage) {
+  HeadlessInputs in = PipeInputs(11111);
+  in.Texts["QL"] = "";
+  HeadlessResult result = RunHeadless(in);
+  ASSERT_EQ(result.Messages.size(), 2u);
+  EXPECT_EQ(result.Messages[0].Text, "Укажите корректное значение 'Тепловой поток, Вт/м' !");
+  EXPECT_EQ(result.Messages[1].Text, kThinnerThan1);
+  EXPECT_EQ(result.Messages[1].Buttons, kButtonOk);
+}
+
+TEST(CalculationRun, FailedEngineRunIsAWarningNeverAnInfinity) {
+  // A wall as thick as the pipe's radius leaves no bore: Rin divides by 0.
+  HeadlessInputs in = Given(PipeInputs(11111), "20");
+  in.Texts["Wst"] = "30";
+  HeadlessResult result = RunHeadless(in);
+  ASSERT_FALSE(result.Messages.empty());
+  EXPECT_EQ(result.Messages[0].Text, kCannotCalculate);
+  for (const auto& [name, text] : result.Cells) {
+    EXPECT_EQ(text.find("INF"), std::string::npos) << name;
+    EXPECT_EQ(text.find("NAN"), std::string::npos) << name;
+  }
+}
+
+class CalculationRunSession : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    session.Engine = &engine;
+    PickCalcKind(session, 11111, [] {});
+    for (auto [name, text] : PipeInputs(11111).Texts) {
+      const VariableRecord* record = session.Variables.Find(name);
+      if (record->InputKind == 12) session.Grid.cbVD.Text = text;
+      if (record->InputKind == 13) session.Grid.cbTS.Text = text;
+      if (record->InputKind == 0) session.Grid.SetCell(record->GridRow, text);
+    }
+    session.Grid.SetCell(session.Variables.VariableRow("QL"), "40");
+    // Not the first press, and the user left the last row: nothing is
+    // derived over the inputs.
+    session.CbarTag = session.CalcKindCode;
+    session.Grid.CurrentRow = session.Grid.Tag = session.Grid.RowCount() - 1;
+    messages.Shown.clear();
+  }
+
+  testing::RecordingMessageBoxes messages;
+  CalcSession session{messages};
+  CalculationEngine engine{session};
+};
+
+TEST_F(CalculationRunSession, RunRemembersItsInputsAndReleasesTheChosenCoefficient) {
+  session.Grid.bbGetKT.Tag = 1;
+  RunCalculation(session, engine);
+  EXPECT_TRUE(messages.Shown.empty());
+  EXPECT_EQ(session.CalkTag, 0);
+  EXPECT_EQ(session.Grid.bbGetKT.Tag, 0);
+  EXPECT_EQ(session.Variables.Find("Tb")->RememberedText, "90");
+  EXPECT_EQ(session.Variables.Find("Kdp")->RememberedText, "1,2");
+  EXPECT_EQ(session.Variables.Find("Wiz")->RememberedText, "17");  // before the series' 20
+  EXPECT_DOUBLE_EQ(session.Variables.GetVariable("Wiz"), 20);
+  EXPECT_EQ(session.Variables.Find("Ti_")->RememberedText, "KALDERON Vardo");
+}
+
+TEST_F(CalculationRunSession, ColdSignStopLeavesTheRunOpen) {
+  session.CalcKindCode = 21121;
+  session.Grid.SetCell(session.Variables.VariableRow("Tb"), "5");
+  session.Grid.SetCell(session.Variables.VariableRow("QL"), "5");
+  RunCalculation(session, engine);
+  EXPECT_EQ(session.CalkTag, 1);
+  EXPECT_EQ(session.Variables.Find("Tb")->RememberedText, "");
+}
+
+}  // namespace
+}  // namespace ovalto
