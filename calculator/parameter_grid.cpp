@@ -5,7 +5,7 @@
 #include <QSignalBlocker>
 
 #include "grid_table.h"
-#include "tf_get_kt.h"
+#include "dialogs/tf_get_kt.h"
 
 namespace ovalto {
 

@@ -1,4 +1,4 @@
-#include "tf_get_kt.h"
+#include "dialogs/tf_get_kt.h"
 
 #include <QFont>
 #include <QGuiApplication>
