@@ -7,11 +7,14 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLinearGradient>
+#include <QLocale>
 #include <QValueAxis>
 
 #include <algorithm>
 #include <limits>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "pictures.h"
 
@@ -54,19 +57,28 @@ ChartPanel::ChartPanel(QWidget* parent) : QWidget(parent) {
   LCC_->setGeometry(3, 126, 122, 141);
   LCC_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   LCC_->setWordWrap(true);
+  // The name's long words ("Кондиционирование") fit the strip only in a
+  // face as narrow as the one it was laid out for.
   QFont bold = LCC_->font();
+  bold.setPixelSize(10);
   bold.setBold(true);
   LCC_->setFont(bold);
 
   chart_ = new QChart;
   chart_->setBackgroundRoundness(0);
-  chart_->setMargins(QMargins(2, 2, 2, 2));
+  // The right margin leaves room for the half of the last thickness label.
+  chart_->setMargins(QMargins(2, 2, 12, 2));
   chart_->layout()->setContentsMargins(0, 0, 0, 0);
   chart_->setPlotAreaBackgroundBrush(Qt::white);
   chart_->setPlotAreaBackgroundVisible(true);
   chart_->setTitleFont(ArialBold(10));
   chart_->setTitleBrush(kNavy);
   chart_->setAnimationOptions(QChart::NoAnimation);
+  // Values in the program's own number format, whatever the system's locale.
+  QLocale decimalComma(QLocale::Russian, QLocale::Russia);
+  decimalComma.setNumberOptions(QLocale::OmitGroupSeparator);
+  chart_->setLocale(decimalComma);
+  chart_->setLocalizeNumbers(true);
 
   auto* bottom = new QCategoryAxis(chart_);
   bottom->setTitleText(QString::fromUtf8(kBottomAxisTitle));
@@ -74,6 +86,7 @@ ChartPanel::ChartPanel(QWidget* parent) : QWidget(parent) {
   bottom->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
   auto* left = new QValueAxis(chart_);
   left->setTitleFont(ArialBold(8));
+  left->setLabelFormat(QStringLiteral("%.10g"));
   chart_->addAxis(bottom, Qt::AlignBottom);
   chart_->addAxis(left, Qt::AlignLeft);
   for (int line = 0; line < 3; ++line) {
@@ -89,7 +102,7 @@ ChartPanel::ChartPanel(QWidget* parent) : QWidget(parent) {
   chart_->legend()->setBackgroundVisible(true);
   chart_->legend()->setBrush(QColor(255, 255, 255, 230));
   chart_->legend()->setPen(QPen(Qt::gray));
-  chart_->legend()->setAlignment(Qt::AlignTop);
+  chart_->legend()->setAlignment(Qt::AlignRight);  // a detached legend lists its lines one under another
 
   DIAG_ = new QChartView(chart_, this);
   DIAG_->setObjectName(QStringLiteral("DIAG"));
@@ -155,7 +168,7 @@ void ChartPanel::Draw(const ChartData& data, const QString& kindCaption) {
 }
 
 // The points' own texts stand under their thicknesses; where two would
-// overlap, the later one is left out.
+// crowd each other, the later one is left out.
 void ChartPanel::SetBottomLabels(const ChartData& data) {
   auto* bottom = static_cast<QCategoryAxis*>(chart_->axes(Qt::Horizontal).constFirst());
   for (const QString& label : bottom->categoriesLabels()) bottom->remove(label);
@@ -169,21 +182,36 @@ void ChartPanel::SetBottomLabels(const ChartData& data) {
   const double end = labels.empty() ? 1 : std::max(1.0, labels.rbegin()->first);
   const QFontMetrics metrics(bottom->labelsFont());
   const double pixelsPerUnit = std::max(1, DIAG_->width() - 80) / end;
-  double lastRight = -std::numeric_limits<double>::max();
   bottom->setStartValue(-end / 1000);
-  for (const auto& [x, text] : labels) {
-    const double half = metrics.horizontalAdvance(text) / 2.0 + 2;
-    if (x * pixelsPerUnit - half < lastRight) continue;
-    bottom->append(text, x);
-    lastRight = x * pixelsPerUnit + half;
+  // From the thickest step down, so that the axis always ends labelled; the
+  // axis shortens a label to "..." well before labels touch.
+  std::vector<std::pair<double, QString>> kept;
+  for (auto it = labels.rbegin(); it != labels.rend(); ++it) {
+    const auto& [x, text] = *it;
+    const double gap = kept.empty() ? end : kept.back().first - x;
+    if (gap * pixelsPerUnit >= 1.5 * metrics.horizontalAdvance(kept.empty() ? text : kept.back().second) + 4) {
+      kept.emplace_back(x, text);
+    }
   }
+  for (auto it = kept.rbegin(); it != kept.rend(); ++it) bottom->append(it->second, it->first);
   bottom->setRange(0, end);
 }
 
+// One line a shown series, near the top of the plot.
 void ChartPanel::PlaceLegend() {
   QLegend* legend = chart_->legend();
-  const QSizeF size = legend->effectiveSizeHint(Qt::PreferredSize);
+  const QFontMetrics metrics(legend->font());
+  int lines = 0;
+  int widest = 0;
+  for (const QLineSeries* series : series_) {
+    if (!series->isVisible()) continue;
+    ++lines;
+    widest = std::max(widest, metrics.horizontalAdvance(series->name()));
+  }
   const QRectF plot = chart_->plotArea();
+  const QSizeF hint = legend->effectiveSizeHint(Qt::PreferredSize);
+  const QSizeF size(std::min<qreal>(std::max<qreal>(widest + 48, hint.width()), plot.width()),
+                    std::max<qreal>(lines * (metrics.height() + 12) + 12, hint.height()));
   legend->setGeometry(
       QRectF(plot.center().x() - size.width() / 2, plot.top() + kLegendTop, size.width(), size.height()));
   legend->update();

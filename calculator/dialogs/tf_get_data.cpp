@@ -37,14 +37,22 @@ TfGetData::TfGetData(UserDataStore& store, QWidget* parent) : QDialog(parent), s
   setObjectName(QStringLiteral("fGetData"));
   setWindowTitle(QStringLiteral("Введите данные для печати"));
   setFixedSize(451, 124);
+  // The captions' third of the grid holds "Наименование объекта" only in a
+  // face as narrow as the one the dialog was laid out for.
+  QFont narrow = font();
+  narrow.setPixelSize(10);
+  narrow.setStretch(88);
+  setFont(narrow);
 
   SGD_ = new QTableWidget(kUserDataRowCount, 2, this);
   SGD_->setObjectName(QStringLiteral("SGD"));
+
   SGD_->horizontalHeader()->hide();
   SGD_->verticalHeader()->hide();
   SGD_->verticalHeader()->setDefaultSectionSize(kRowHeight);
   SGD_->verticalHeader()->setMinimumSectionSize(kRowHeight);
   SGD_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  // Arriving in a value cell opens its editor: the editor is always shown.
   SGD_->setEditTriggers(QAbstractItemView::AllEditTriggers);
   SGD_->setSelectionMode(QAbstractItemView::SingleSelection);
   SGD_->setTabKeyNavigation(true);
@@ -57,13 +65,9 @@ TfGetData::TfGetData(UserDataStore& store, QWidget* parent) : QDialog(parent), s
     SGD_->setItem(row, 0, caption);
     SGD_->setItem(row, 1, new QTableWidgetItem);
   }
-  // The editor stays open on the current value cell.
-  connect(SGD_, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
-    if (row >= 0 && column == 1) SGD_->editItem(SGD_->item(row, column));
-  });
-
   auto* bar = new QToolBar(this);
   bar->setOrientation(Qt::Vertical);
+  bar->setMovable(false);
   bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   bbOK_ = AddButton(bar, "bbOK", QStringLiteral("Применить"), Picture::ButtonApply);
   bbOtm_ = AddButton(bar, "bbOtm", QStringLiteral("Отменить"), Picture::ButtonCancel);
@@ -78,11 +82,11 @@ TfGetData::TfGetData(UserDataStore& store, QWidget* parent) : QDialog(parent), s
 }
 
 void TfGetData::showEvent(QShowEvent* event) {
-  FormShow();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
   QDialog::showEvent(event);
+  FormShow();
 }
 
 void TfGetData::FormShow() {
