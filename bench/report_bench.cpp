@@ -20,36 +20,18 @@
 #include "dialogs/tf_get_data.h"
 #include "headless_run.h"
 #include "main_window.h"
+#include "recording_message_boxes.h"
+#include "recording_shell.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr int kRepetitions = 20;
 
-class SilentMessages : public ovalto::MessageBoxes {
- public:
-  std::vector<std::string> Shown;
-  ovalto::MessageButton Show(ovalto::MessageType, const std::string& text, unsigned) override {
-    Shown.push_back(text);
-    return ovalto::kButtonCancel;
-  }
-  void ShowRaisedError(const std::string& text) override { Shown.push_back(text); }
-};
-
 class TimedShell : public ovalto::Shell {
  public:
   Clock::time_point OpenedAt;
   void Open(const std::string&) override { OpenedAt = Clock::now(); }
-};
-
-class MemoryStore : public ovalto::UserDataStore {
- public:
-  std::map<std::string, std::string> Values;
-  std::string Read(const std::string& name, const std::string& fallback) const override {
-    const auto found = Values.find(name);
-    return found == Values.end() ? fallback : found->second;
-  }
-  void Write(const std::string& name, const std::string& value) override { Values[name] = value; }
 };
 
 ovalto::HeadlessInputs Pipe(int kind, std::map<std::string, std::string> more) {
@@ -66,7 +48,8 @@ ovalto::HeadlessInputs Pipe(int kind, std::map<std::string, std::string> more) {
 std::vector<ovalto::HeadlessInputs> SevenTasks() {
   ovalto::HeadlessInputs inside;
   inside.KindCode = 31226;
-  inside.Texts = {{"Vv_", "воздух"}, {"Dv", "250"}, {"Tb", "20"}, {"Tn", "-10"}, {"W", "5"}, {"Vlv", "60"}, {"Wb", "5"}};
+  inside.Texts = {{"Vv_", "воздух"}, {"Dv", "250"}, {"Tb", "20"}, {"Tn", "-10"},
+                  {"W", "5"},        {"Vlv", "60"}, {"Wb", "5"}};
   return {
       Pipe(11110, {{"Z", "4560"}, {"Be", "500"}, {"Ktr", "5"}, {"Zpl", "30000"}}),
       Pipe(11111, {{"QL", "40"}}),
@@ -106,9 +89,9 @@ int main(int argc, char** argv) {
   const QString pictures = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
   if (!pictures.isEmpty()) QDir().mkpath(pictures);
 
-  SilentMessages messages;
+  ovalto::testing::RecordingMessageBoxes messages;
   TimedShell shell;
-  MemoryStore store;
+  ovalto::testing::MemoryUserData store;
   ovalto::TfMain window({messages, shell, store});
   window.show();
   QApplication::processEvents();
@@ -120,7 +103,7 @@ int main(int argc, char** argv) {
     ovalto::FillGrid(window.Session(), inputs);
     messages.Shown.clear();
     window.bbCalkClick();
-    for (const std::string& text : messages.Shown) std::printf("%d: %s\n", inputs.KindCode, text.c_str());
+    for (const auto& shown : messages.Shown) std::printf("%d: %s\n", inputs.KindCode, shown.Text.c_str());
 
     std::vector<double> chart;
     for (int i = 0; i < kRepetitions; ++i) {

@@ -66,7 +66,8 @@ TEST_F(ChartPanelTest, DiagrammOpensTheChartInThePagesPlaceAndASecondPressCloses
   EXPECT_EQ(panel()->Tag, 1);
   EXPECT_EQ(panel()->geometry(), QRect(0, 0, 591, window.centralWidget()->height()));
   EXPECT_EQ(panel()->DIAG()->geometry(), QRect(128, 0, 463, window.centralWidget()->height()));
-  EXPECT_EQ(panel()->findChild<QLabel*>("LCC")->text(), QString::fromStdString(window.Session().KindCaption).replace('\r', '\n'));
+  EXPECT_EQ(panel()->findChild<QLabel*>("LCC")->text(),
+            QString::fromStdString(window.Session().KindCaption).replace('\r', '\n'));
   EXPECT_EQ(panel()->Series(0)->count(), 20);
   EXPECT_TRUE(panel()->Series(0)->isVisible());
   EXPECT_FALSE(panel()->Series(1)->isVisible());
