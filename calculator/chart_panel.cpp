@@ -8,6 +8,7 @@
 #include <QLegendMarker>
 #include <QLinearGradient>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -108,7 +109,9 @@ ChartPanel::ChartPanel(QWidget* parent) : QWidget(parent) {
   DIAG_->setObjectName(QStringLiteral("DIAG"));
   DIAG_->setRenderHint(QPainter::Antialiasing);
   DIAG_->setCursor(Qt::PointingHandCursor);
+  // The view passes hints on to its scene, so the chart carries it too.
   DIAG_->setToolTip(QStringLiteral("Закрыть диаграмму"));
+  chart_->setToolTip(DIAG_->toolTip());
   DIAG_->setFrameShape(QFrame::NoFrame);
   DIAG_->viewport()->installEventFilter(this);
   hide();
@@ -131,7 +134,10 @@ void ChartPanel::resizeEvent(QResizeEvent* event) {
 }
 
 bool ChartPanel::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == DIAG_->viewport() && event->type() == QEvent::MouseButtonRelease) emit ChartClicked();
+  if (watched == DIAG_->viewport() && event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    emit ChartClicked();
+  }
   return QWidget::eventFilter(watched, event);
 }
 
@@ -217,6 +223,14 @@ void ChartPanel::PlaceLegend() {
   legend->update();
 }
 
-QImage ChartPanel::GrabChart() { return DIAG_->grab().toImage(); }
+QImage ChartPanel::GrabChart() {
+  // On a high-density screen the grab has more pixels than the page gives
+  // the picture.
+  QImage image = DIAG_->grab().toImage();
+  if (image.size() != DIAG_->size()) {
+    image = image.scaled(DIAG_->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  return image;
+}
 
 }  // namespace ovalto
