@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "kind_session.h"
+#include "kinds/calc_kinds.h"
 
 namespace ovalto {
 namespace {
@@ -117,6 +118,16 @@ TEST_F(ChartDataTest, ValuesAreRoundedToTwoDecimalsHalvesToEven) {
   EXPECT_EQ(chart.Series[2].Points[0].Y, 0.38);
   EXPECT_EQ(chart.Series[0].Points[1].X, 6);
   EXPECT_EQ(chart.Series[0].Points[1].Y, 12.35);
+}
+
+TEST_F(ChartDataTest, EveryKindHasItsTitlesAndItsObjectsSteps) {
+  for (const CalcKind& kind : CalcKinds()) {
+    const ChartData chart = ChartAfterRun(kind.Code, 5);
+    EXPECT_FALSE(chart.Title.empty()) << kind.Code;
+    EXPECT_FALSE(chart.LeftAxisTitle.empty()) << kind.Code;
+    EXPECT_TRUE(chart.Series[0].Title) << kind.Code;
+    EXPECT_EQ(chart.Series[0].Points.size(), IsDuctKind(kind.Code) ? 37u : 20u) << kind.Code;
+  }
 }
 
 TEST_F(ChartDataTest, BeforeTheFirstRunNoLineIsShown) {

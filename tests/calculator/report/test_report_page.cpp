@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <utility>
+
 #include "report_session.h"
 
 namespace ovalto {
@@ -70,12 +74,12 @@ class ReportPageTest : public ::testing::Test {
   testing::ReportSession report;
 };
 
-TEST_F(ReportPageTest, WithoutTheChartEveryRowSpansTheTable) {
-  auto header = [](const std::string& caption) { return "<TR>" + Header(caption, "9"); };
-  auto line = [](const std::string& caption, const std::string& value) {
-    return "<TR valign=\"top\"><TD colspan=\"3\">" + caption + "</TD><TD align=\"center\">" + value + "</TD></TR>";
-  };
-  const std::vector<std::string> expected = Page({
+using HeaderLine = std::function<std::string(const std::string& caption)>;
+using VariableLine = std::function<std::string(const std::string& caption, const std::string& value)>;
+
+// The variables of the report session as the page lists them.
+std::vector<std::string> VariableRows(const HeaderLine& header, const VariableLine& line) {
+  return {
       header("ПАРАМЕТРЫ ОБОРУДОВАНИЯ"),
       line("Наружний диаметр, мм", "57"),
       header("ПАРАМЕТРЫ ВЕЩЕСТВА"),
@@ -90,32 +94,28 @@ TEST_F(ReportPageTest, WithoutTheChartEveryRowSpansTheTable) {
       line("Теплопроводность, Вт/(м*K)", "0,048"),
       header("РЕЗУЛЬТАТЫ РАСЧЕТА"),
       line("Толщина изоляции, мм", "20"),
-  });
+  };
+}
+
+TEST_F(ReportPageTest, WithoutTheChartEveryRowSpansTheTable) {
+  const std::vector<std::string> expected = Page(VariableRows(
+      [](const std::string& caption) { return "<TR>" + Header(caption, "9"); },
+      [](const std::string& caption, const std::string& value) {
+        return "<TR valign=\"top\"><TD colspan=\"3\">" + caption + "</TD><TD align=\"center\">" + value + "</TD></TR>";
+      }));
   EXPECT_EQ(BuildReportPage(report.Session, kUser, std::nullopt, false), expected);
   EXPECT_EQ(BuildReportPage(report.Session, kUser, std::nullopt, true), expected) << "no picture, nothing to cover";
 }
 
 TEST_F(ReportPageTest, TheChartPictureSharesTheRowsAndTheSpreadsheetCoversIt) {
-  auto line = [](const std::string& caption, const std::string& value) {
-    return "<TR valign=\"top\"><TD>" + caption + "</TD><TD align=\"center\">" + value + "</TD></TR>";
-  };
-  std::vector<std::string> rows = {
-      "<TR><TD colspan=\"7\" rowspan=\"30\"><img src=\"diagram4.jpg\" width=\"463\" height=\"741\" border=\"0\"></TD>" +
-          Header("ПАРАМЕТРЫ ОБОРУДОВАНИЯ", "2"),
-      line("Наружний диаметр, мм", "57"),
-      "<TR>" + Header("ПАРАМЕТРЫ ВЕЩЕСТВА", "2"),
-      line("Температура вещества, °С", "0,123"),
-      line("Расход вещества, кг/ч", "2"),
-      "<TR>" + Header("ПАРАМЕТРЫ ОКРУЖАЮЩЕЙ СРЕДЫ", "2"),
-      line("Выбрать регион", "Республика Адыгея"),
-      line("Выбрать населенный пункт", "Майкоп"),
-      line("Температура окруж. среды, °С", "-2,5"),
-      "<TR>" + Header("ПАРАМЕТРЫ ИЗОЛЯЦИИ", "2"),
-      line("Тип изоляции", "KALDERON Vardo"),
-      line("Теплопроводность, Вт/(м*K)", "0,048"),
-      "<TR>" + Header("РЕЗУЛЬТАТЫ РАСЧЕТА", "2"),
-      line("Толщина изоляции, мм", "20"),
-  };
+  // The picture's cell opens the first header line.
+  std::string rowStart =
+      "<TR><TD colspan=\"7\" rowspan=\"30\"><img src=\"diagram4.jpg\" width=\"463\" height=\"741\" border=\"0\"></TD>";
+  std::vector<std::string> rows = VariableRows(
+      [&rowStart](const std::string& caption) { return std::exchange(rowStart, "<TR>") + Header(caption, "2"); },
+      [](const std::string& caption, const std::string& value) {
+        return "<TR valign=\"top\"><TD>" + caption + "</TD><TD align=\"center\">" + value + "</TD></TR>";
+      });
   const PictureSize chart{463, 741};
   EXPECT_EQ(BuildReportPage(report.Session, kUser, chart, false), Page(rows));
 
