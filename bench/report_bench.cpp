@@ -92,6 +92,10 @@ int main(int argc, char** argv) {
   ovalto::testing::RecordingMessageBoxes messages;
   TimedShell shell;
   ovalto::testing::MemoryUserData store;
+  // Typed texts with markup characters, as a user may well have them.
+  store.Values = {
+      {"Компания", "ООО \"Тепло & Холод\""}, {"Фамилия", "Иванов И.И."},     {"Должность", "ГИП"},
+      {"Телефон", "+7 (495) 000-00-00"},     {"Название", "Котельная <№2>"}, {"Наименование", "Теплотрасса Т1"}};
   ovalto::TfMain window({messages, shell, store});
   window.show();
   QApplication::processEvents();
