@@ -9,12 +9,16 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "chart_panel.h"
+#include "dialogs/tf_get_data.h"
 #include "engine/calculation_run.h"
 #include "grid/grid_build.h"
 #include "kind_pages.h"
 #include "kind_picker.h"
 #include "parameter_grid.h"
 #include "pictures.h"
+#include "qt_jpeg.h"
+#include "report/html_report.h"
 #include "start_screen.h"
 #include "tables/climate_tables.h"
 
@@ -58,7 +62,10 @@ TfMain::TfMain(Services services, QWidget* parent)
                               Qt::WindowCloseButtonHint),
       services_(services),
       session_(services.Messages) {
-  session_.Engine = &engine_;
+  session_.Engine = &windowEngine_;
+  engine_.State.RedrawChart = [this] {
+    if (!pnDIAG->isHidden()) DrawResultChart();
+  };
   setObjectName(QStringLiteral("fMain"));
   setCentralWidget(new QWidget(this));
   pnM = new StartScreen(ClientArea());
@@ -123,7 +130,13 @@ void TfMain::CreateCalculationScreen() {
   tbDown = ToolButton(QStringLiteral("tbDown"), QStringLiteral("Назад"), CBAR);
   connect(tbDown, &QToolButton::clicked, this, &TfMain::tbDownClick);
   connect(bbCalk, &QToolButton::clicked, this, &TfMain::bbCalkClick);
+  connect(bbDiag, &QToolButton::clicked, this, &TfMain::bbDiagClick);
+  connect(bbPrnt, &QToolButton::clicked, this, [this] { WriteHtmlReport(false); });
+  connect(bbExcel, &QToolButton::clicked, this, [this] { WriteHtmlReport(true); });
   layout->addWidget(CBAR);
+  pnDIAG = new ChartPanel(ClientArea());
+  connect(pnDIAG, &ChartPanel::ChartClicked, this, &TfMain::DIAGClick);
+  ShowOutputs();
   connect(kindPages_, &KindPages::KindPicked, this, [this] {
     grid_->Refresh();
     bbCalk->setEnabled(session_.CalkEnabled);
@@ -220,6 +233,9 @@ void TfMain::SwitchView(bool refill) {
   pnM->setVisible(viewMode_ == kStartScreen);
   pcM->setVisible(calculation);
   pnR->setVisible(calculation && kindChosen);
+  // The chart stands in the place of the pages; a way back hides it but
+  // leaves its tag, which the report reads.
+  pnDIAG->hide();
   HideInputEditors();
   FormResize();
   if (!refill) return;
@@ -241,6 +257,7 @@ void TfMain::FormResize() {
   pcM->setGeometry(0, 0, kPageAreaWidth, client.height());
   const QRect rest(kPageAreaWidth, 0, client.width() - kPageAreaWidth, client.height());
   ImR->setGeometry(rest);
+  pnDIAG->setGeometry(0, 0, pnDIAG->width(), client.height());
   pnR->setGeometry(rest);
   BackB->move(pcM->width() - BackB->width() - 8, client.height() - BackB->height() - 7);
   BackB->raise();
@@ -308,10 +325,74 @@ void TfMain::bbCalkClick() {
     }
   });
   grid_->Refresh();
+  ShowOutputs();
+}
+
+void TfMain::ShowOutputs() {
   const OutputControls& outputs = engine_.State.Outputs;
+  pnDIAG->DIAG()->setEnabled(outputs.Chart);
   bbDiag->setEnabled(outputs.ChartButton);
   bbPrnt->setEnabled(outputs.Print);
   bbExcel->setEnabled(outputs.Excel);
+}
+
+void TfMain::WindowEngine::CalculateScheme(const std::string& derivedName) {
+  window_.engine_.CalculateScheme(derivedName);
+  window_.ShowOutputs();
+}
+
+int TfMain::WindowEngine::ValidateInputs(bool showMessages) {
+  const int valid = window_.engine_.ValidateInputs(showMessages);
+  window_.ShowOutputs();
+  return valid;
+}
+
+void TfMain::bbDiagClick() {
+  QCoreApplication::processEvents();
+  if (!pnDIAG->isHidden()) {
+    DIAGClick();
+    return;
+  }
+  pcM->hide();
+  pnDIAG->resize(pcM->width() - 1, ClientArea()->height());
+  // The strip on the left keeps the logo and the kind's name.
+  pnDIAG->SetChartWidth(pnDIAG->width() - 127);
+  pnDIAG->show();
+  pnDIAG->raise();
+  pnDIAG->Tag = 1;
+  DrawResultChart();
+  pnDIAG->resize(pcM->width(), ClientArea()->height());
+  update();
+  FormResize();
+  pnDIAG->DIAG()->update();
+}
+
+void TfMain::DIAGClick() {
+  pnDIAG->hide();
+  pnDIAG->Tag = 0;
+  pcM->show();
+  bbDiag->setEnabled(true);
+  update();
+  FormResize();
+}
+
+void TfMain::DrawResultChart() {
+  QString caption = QString::fromStdString(session_.KindCaption);
+  pnDIAG->Draw(MakeChartData(session_, engine_.State), caption.replace(QLatin1Char('\r'), QLatin1Char('\n')));
+}
+
+void TfMain::WriteHtmlReport(bool forSpreadsheet) {
+  ReportRequest request;
+  request.ProgramFolder = programFolder_.toStdString();
+  request.ForSpreadsheet = forSpreadsheet;
+  const QByteArray logo = PictureFile(Picture::ProgramLogo);
+  request.LogoJpeg.assign(logo.begin(), logo.end());
+  if (pnDIAG->Tag > 0) {
+    DrawResultChart();
+    request.Chart = FromQImage(pnDIAG->GrabChart());
+  }
+  ovalto::WriteHtmlReport(
+      session_, request, [this] { return GetUserData(this, services_.UserData); }, services_.Desktop);
 }
 
 void TfMain::fdsg1Click() {

@@ -17,6 +17,7 @@
 
 namespace ovalto {
 
+class ChartPanel;
 class KindPages;
 class ParameterGrid;
 class StartScreen;
@@ -48,11 +49,16 @@ class TfMain : public QMainWindow {
   void tbDownClick();
   void bbCalkClick();
   void fdsg1Click();
+  void bbDiagClick();
+  void DIAGClick();
+  void DrawResultChart();
+  void WriteHtmlReport(bool forSpreadsheet);
 
   int ViewMode() const { return viewMode_; }
   const QString& ProgramFolder() const { return programFolder_; }
   CalcSession& Session() { return session_; }
   StartScreen* StartPanel() const { return pnM; }
+  ChartPanel* ChartPanelWidget() const { return pnDIAG; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,7 +66,20 @@ class TfMain : public QMainWindow {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // Every call of the engine may lock or unlock the chart and the report:
+  // the grid's derivations lock them, a full run unlocks them.
+  class WindowEngine final : public SchemeEngine {
+   public:
+    explicit WindowEngine(TfMain& window) : window_(window) {}
+    void CalculateScheme(const std::string& derivedName) override;
+    int ValidateInputs(bool showMessages) override;
+
+   private:
+    TfMain& window_;
+  };
+
   void FormCreate();
+  void ShowOutputs();
   void FormShow();
   void CreateCalculationScreen();
   void CreateProjectScreens();
@@ -68,7 +87,8 @@ class TfMain : public QMainWindow {
 
   Services services_;
   CalcSession session_;
-  CalculationEngine engine_{session_};  // the grid derives its inputs through it
+  CalculationEngine engine_{session_};
+  WindowEngine windowEngine_{*this};  // the grid derives its inputs through it
   int viewMode_ = kStartScreen;
   QString programFolder_;
   double projectContext_ = -1;    // -1: opened from the start screen
@@ -90,6 +110,7 @@ class TfMain : public QMainWindow {
   QToolButton* bbPrnt = nullptr;
   QToolButton* bbExcel = nullptr;
   QToolButton* tbDown = nullptr;
+  ChartPanel* pnDIAG = nullptr;
   QWidget* pnPRJ = nullptr;
   QLabel* Lprj = nullptr;
   QWidget* pnLST = nullptr;

@@ -1,5 +1,7 @@
 #include "pictures.h"
 
+#include <QFile>
+
 #include "qt_jpeg.h"
 
 namespace ovalto {
@@ -24,6 +26,12 @@ const char* ResourcePath(Picture picture) {
       return ":/pictures/system_ventilation.jpg";
     case Picture::SystemProcess:
       return ":/pictures/system_process.jpg";
+    case Picture::ProgramLogo:
+      return ":/pictures/program_logo.jpg";
+    case Picture::ButtonApply:
+      return ":/pictures/button_apply.jpg";
+    case Picture::ButtonCancel:
+      return ":/pictures/button_cancel.jpg";
   }
   return "";
 }
@@ -32,6 +40,11 @@ const char* ResourcePath(Picture picture) {
 
 QPixmap LoadPicture(Picture picture) {
   return QPixmap::fromImage(LoadJpegResource(QString::fromLatin1(ResourcePath(picture))));
+}
+
+QByteArray PictureFile(Picture picture) {
+  QFile file(QString::fromLatin1(ResourcePath(picture)));
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace ovalto

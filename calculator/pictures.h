@@ -14,9 +14,15 @@ enum class Picture {
   SystemWaterSupply,
   SystemVentilation,
   SystemProcess,
+  ProgramLogo,  // ImLogo of the chart panel; the report's "ovalto4.jpg"
+  ButtonApply,  // the user-data dialog's two buttons
+  ButtonCancel,
 };
 
 // A null pixmap when the resource is missing or damaged.
 QPixmap LoadPicture(Picture picture);
+
+// The picture's JPEG file as the program keeps it; empty when missing.
+QByteArray PictureFile(Picture picture);
 
 }  // namespace ovalto

@@ -97,8 +97,8 @@ const VariableRecord* VariableOnRow(const CalcSession& session, int row) {
   return nullptr;
 }
 
-// The user fills the grid from its top down; leaving each row derives what
-// lies below it, so a typed value stands over a derived one.
+}  // namespace
+
 void FillGrid(CalcSession& session, const HeadlessInputs& inputs) {
   GridModel& grid = session.Grid;
   // The modes first: changing the flow unit sets the substance's values again.
@@ -122,8 +122,6 @@ void FillGrid(CalcSession& session, const HeadlessInputs& inputs) {
     if (const auto number = ParseNumber(*text)) session.Variables.SetVariable(record.Name, "!", *number);
   }
 }
-
-}  // namespace
 
 HeadlessResult RunHeadless(const HeadlessInputs& inputs) {
   HeadlessResult result;

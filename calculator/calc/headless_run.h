@@ -15,6 +15,8 @@
 
 namespace ovalto {
 
+struct CalcSession;
+
 struct HeadlessInputs {
   int KindCode = 0;  // one of the 54 kinds, such as 11111
 
@@ -50,5 +52,10 @@ struct HeadlessResult {
 };
 
 HeadlessResult RunHeadless(const HeadlessInputs& inputs);
+
+// What the user types into the grid of the chosen kind, from its top down:
+// leaving each row derives what lies below it, so a typed value stands over
+// a derived one. The window's tests and benchmarks fill its grid this way.
+void FillGrid(CalcSession& session, const HeadlessInputs& inputs);
 
 }  // namespace ovalto

@@ -21,5 +21,7 @@ QList<NamedPicture> DrawSystemPictures();
 QList<NamedPicture> DrawPagePictures();
 // The marks drawn in the parameter grid's caption column.
 QList<NamedPicture> DrawGridMarks();
+// The apply and cancel buttons of the user-data dialog.
+QList<NamedPicture> DrawDialogButtons();
 
 }  // namespace pictures
