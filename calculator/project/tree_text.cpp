@@ -64,7 +64,11 @@ ParsedTree ParseTreeText(const std::string& treeText) {
     }
     const std::optional<int> image = ImageOf(rest);
     if (!image) {
-      parsed.Error = "'" + rest.substr(0, 2) + "' is not a valid integer value";
+      // Appended piece by piece: a concatenation here sets off a false
+      // overlap warning of g++ 12 in optimised builds.
+      std::string error(1, '\'');
+      error.append(rest, 0, 2).append("' is not a valid integer value");
+      parsed.Error = std::move(error);
       break;
     }
     NodeSpec node{*image, BlankSeparators(rest.substr(2)), {}};
