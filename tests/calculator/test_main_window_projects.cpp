@@ -116,6 +116,14 @@ TEST_F(ProjectScreensTest, ClosingWithTheEditorOpenAsksAndAFailedSaveKeepsTheWin
   EXPECT_EQ(folder.Read("projects.iso"), "") << "the table is written at close";
 }
 
+TEST(ProjectOpenAtClose, TheEditorOrAnObjectBeingSized) {
+  EXPECT_TRUE(ProjectOpenAtClose(kProjectEditor, -1));
+  EXPECT_TRUE(ProjectOpenAtClose(kCalculationScreen, 0)) << "the editor is hidden while an object is sized";
+  EXPECT_FALSE(ProjectOpenAtClose(kCalculationScreen, -1));
+  EXPECT_FALSE(ProjectOpenAtClose(kProjectList, -1));
+  EXPECT_FALSE(ProjectOpenAtClose(kStartScreen, -1));
+}
+
 TEST_F(ProjectScreensTest, AFullDiskAtSaveTellsTheFileAndKeepsEverything) {
   folder.Write("projects.iso", "1\t01.01.2026\tn\td\t\t00R\xB6\r\n");
   const std::string before = folder.Read("projects.iso");
