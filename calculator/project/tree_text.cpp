@@ -38,16 +38,7 @@ std::string BuildTreeText(const ProjectTree& tree) {
   return text;
 }
 
-std::vector<std::string> SplitAtPilcrows(const std::string& text) {
-  std::vector<std::string> pieces;
-  size_t start = 0;
-  for (size_t at = text.find(kPilcrow); at != std::string::npos; at = text.find(kPilcrow, start)) {
-    pieces.push_back(text.substr(start, at - start));
-    start = at + kPilcrow.size();
-  }
-  if (start < text.size()) pieces.push_back(text.substr(start));
-  return pieces;
-}
+std::vector<std::string> SplitAtPilcrows(const std::string& text) { return SplitPieces(text, kPilcrow); }
 
 ParsedTree ParseTreeText(const std::string& treeText) {
   ParsedTree parsed;
