@@ -1,0 +1,12 @@
+# The spreadsheet documents: the workbook model, the two printed forms and the
+# writer that joins them into a file. Included from the calculator's folder.
+set(documents_dir ${CMAKE_CURRENT_LIST_DIR})
+add_library(ovalto_workbook STATIC
+  ${documents_dir}/form_description.cpp
+  ${documents_dir}/form_mont_dot.cpp
+  ${documents_dir}/form_spec_dot.cpp
+  ${documents_dir}/sheet_pager.cpp
+  ${documents_dir}/workbook_model.cpp
+  ${documents_dir}/workbook_writer.cpp)
+target_include_directories(ovalto_workbook PUBLIC ${documents_dir})
+target_link_libraries(ovalto_workbook PUBLIC ovalto_platform)
