@@ -1,0 +1,23 @@
+// Letter case of the program's texts (UTF-8, Russian and Latin letters), as
+// the bill of materials compares product lines, coverings and tree lines.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ovalto {
+
+// Upper case of the Latin and Cyrillic letters; every other byte unchanged.
+std::string UpperCase(std::string_view text);
+
+// Equal after upper-casing both.
+bool SameText(std::string_view a, std::string_view b);
+
+// The first characters (not bytes) of a text; the whole text when shorter.
+std::string_view FirstChars(std::string_view text, std::size_t count);
+std::size_t CharCount(std::string_view text);
+
+// The text without leading and trailing blanks.
+std::string_view Trimmed(std::string_view text);
+
+}  // namespace ovalto
