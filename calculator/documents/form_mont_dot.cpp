@@ -21,8 +21,8 @@ std::vector<FormText> Headings() {
       {4, 7, "Назна-\nчение", 5, 7},
       {4, 8, "Наименование и марка материала", 5, 10},
       {4, 11, "Толщина слоя, мм", 4, 12},
-      {5, 11, "основ-\nного"},
-      {5, 12, "покров-\nного"},
+      {5, 11, "осн."},
+      {5, 12, "покр."},
       {4, 13, "Ед.\nизм.", 5, 13},
       {4, 14, "Коли-\nчество", 5, 14},
       {4, 15, "Обозначение", 5, 18},
@@ -109,7 +109,7 @@ FormDescription MakeForm() {
   form.LastRow = kLastRow;
   form.LastColumn = kLastColumn;
   form.ColumnWidths = {3, 30, 8, 8, 6, 8, 7, 22, 6, 6, 7, 7, 6, 9, 8, 6, 6, 6, 10};
-  form.RowHeight = 12;
+  form.RowHeight = 15;
   form.FontName = "Arial";
   form.FontSize = 9;
   form.FirstSheet = FirstSheet();

@@ -97,7 +97,7 @@ FormDescription MakeForm() {
   form.LastRow = kLastRow;
   form.LastColumn = kLastColumn;
   form.ColumnWidths = {6, 40, 10, 7, 7, 10, 8, 8, 6, 7, 9, 6, 6, 6, 6, 8};
-  form.RowHeight = 12;
+  form.RowHeight = 15;
   form.FontName = "Arial";
   form.FontSize = 9;
   form.FirstSheet = FirstSheet();
