@@ -23,6 +23,8 @@ class CatalogueIndex {
 
   // Rows of "Pellorit" whose Mark equals the text (any case), in order.
   const std::vector<std::size_t>& CoveringRowsOf(std::string_view coveringType) const;
+  // Those of them made for the fitting kind (upper case) or for any kind.
+  const std::vector<std::size_t>& CoveringRowsFor(std::string_view coveringType, const std::string& fittingKind) const;
   // Upper-cased FittingKind of a covering row.
   const std::string& CoveringKind(std::size_t row) const { return coveringKinds_[row]; }
   // The row's Name begins with "РУЛОН" (any case).
@@ -34,6 +36,9 @@ class CatalogueIndex {
   std::vector<std::string> coveringKinds_;
   std::vector<bool> coveringRolls_;
   std::unordered_map<std::string, std::vector<std::size_t>> coveringRowsByMark_;
+  // Key: upper-cased mark, a TAB, the fitting kind; an empty kind holds the
+  // rows for any kind alone.
+  std::unordered_map<std::string, std::vector<std::size_t>> coveringRowsByMarkAndKind_;
 };
 
 }  // namespace ovalto

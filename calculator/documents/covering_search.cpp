@@ -44,9 +44,7 @@ std::optional<std::size_t> FindFittingCover(const CatalogueIndex& index, const s
       bestSecond = second;
     }
   };
-  for (std::size_t row : index.CoveringRowsOf(coveringType)) {
-    const std::string& kind = index.CoveringKind(row);
-    if (!kind.empty() && kind != fitting.KindText) continue;
+  for (std::size_t row : index.CoveringRowsFor(coveringType, fitting.KindText)) {
     const CoveringItem& c = items[row];
     const double d = fitting.DiameterMm;
     if (c.OuterDiameterMm == 0 && c.SmallDiameterMm == 0 && c.BendDiameterMm == 0) return row;
