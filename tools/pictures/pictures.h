@@ -21,5 +21,7 @@ QList<NamedPicture> DrawSystemPictures();
 QList<NamedPicture> DrawPagePictures();
 // The marks drawn in the parameter grid's caption column.
 QList<NamedPicture> DrawGridMarks();
+// The 17 node pictures of the project tree, by image index.
+QList<NamedPicture> DrawTreeImages();
 
 }  // namespace pictures
