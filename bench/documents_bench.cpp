@@ -34,11 +34,11 @@ class NoUserData : public UserDataStore {
 
 // 50 systems of 10 pipelines each, of varied sizes, thicknesses and
 // coverings, each with bends, tees and flanges.
-std::vector<TreeNode> LargeProject(int objects) {
+std::vector<FlatTreeNode> LargeProject(int objects) {
   const char* sizes[] = {"18", "25", "32", "45", "57", "76", "89", "108", "133", "159"};
   const char* thicknesses[] = {"9", "13", "19", "25", "32", "40"};
   const char* coverings[] = {"Без покрытия", "PELLORIT AL", "PELLORIT CT"};
-  std::vector<TreeNode> tree = {{0, 0, "СИСТЕМЫ"}};
+  std::vector<FlatTreeNode> tree = {{0, 0, "СИСТЕМЫ"}};
   for (int i = 0; i < objects; ++i) {
     if (i % 10 == 0) tree.push_back({1, 9, "Система Т" + std::to_string(i / 10 + 1)});
     tree.push_back({2, 10, "Трубопровод " + std::to_string(i + 1)});

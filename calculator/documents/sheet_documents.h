@@ -34,7 +34,7 @@ inline constexpr int kDocumentSheetLimit = 10;
 
 // Rows as the bill of materials gave them (litres already raised to 0,01);
 // the tree is the one they were built from.
-FilledWorkbook FillInstallationList(const std::vector<MaterialRow>& rows, const std::vector<TreeNode>& tree,
+FilledWorkbook FillInstallationList(const std::vector<MaterialRow>& rows, const std::vector<FlatTreeNode>& tree,
                                     const DocumentTitle& title);
 FilledWorkbook FillSpecification(const std::vector<MaterialRow>& rows, const DocumentTitle& title);
 

@@ -21,7 +21,7 @@ std::vector<MaterialRow> WithLabelsOnce(std::vector<MaterialRow> rows) {
 }
 
 // The indexes of the nodes one level below `parent`, in tree order.
-std::vector<size_t> ChildrenOf(const std::vector<TreeNode>& tree, size_t parent) {
+std::vector<size_t> ChildrenOf(const std::vector<FlatTreeNode>& tree, size_t parent) {
   std::vector<size_t> children;
   for (size_t i = parent + 1; i < tree.size() && tree[i].Level > tree[parent].Level; ++i) {
     if (tree[i].Level == tree[parent].Level + 1) children.push_back(i);
@@ -66,7 +66,7 @@ class InstallationList {
     first.SetText(45, 15, title.Company);
   }
 
-  FilledWorkbook Fill(const std::vector<TreeNode>& tree) {
+  FilledWorkbook Fill(const std::vector<FlatTreeNode>& tree) {
     for (size_t system = 0; system < tree.size(); ++system) {
       if (tree[system].Level == 1 && !WriteSystem(tree, system)) {
         result_.LeftOut = true;
@@ -79,7 +79,7 @@ class InstallationList {
   }
 
  private:
-  bool WriteSystem(const std::vector<TreeNode>& tree, size_t system) {
+  bool WriteSystem(const std::vector<FlatTreeNode>& tree, size_t system) {
     if (!pager_.Advance()) return false;
     // Into the merge's first cell: a merged range shows only that one.
     const int row = pager_.Row();
@@ -93,7 +93,7 @@ class InstallationList {
     return true;
   }
 
-  bool WriteObject(const std::vector<TreeNode>& tree, size_t object) {
+  bool WriteObject(const std::vector<FlatTreeNode>& tree, size_t object) {
     if (!pager_.Advance()) return false;
     const int row = pager_.Row();
     ModelSheet& sheet = pager_.Sheet();
@@ -120,7 +120,7 @@ class InstallationList {
     return true;
   }
 
-  static void WriteObjectLines(const std::vector<TreeNode>& tree, size_t object, ModelSheet& sheet, int row) {
+  static void WriteObjectLines(const std::vector<FlatTreeNode>& tree, size_t object, ModelSheet& sheet, int row) {
     bool temperatureSeen = false;
     bool purposeSeen = false;
     for (size_t line : ChildrenOf(tree, object)) {
@@ -163,7 +163,7 @@ class InstallationList {
 
 }  // namespace
 
-FilledWorkbook FillInstallationList(const std::vector<MaterialRow>& rows, const std::vector<TreeNode>& tree,
+FilledWorkbook FillInstallationList(const std::vector<MaterialRow>& rows, const std::vector<FlatTreeNode>& tree,
                                     const DocumentTitle& title) {
   return InstallationList(rows, title).Fill(tree);
 }

@@ -24,8 +24,8 @@ struct DocumentRequest {
   std::vector<std::string> StoredNumbers;  // of every stored project
   std::string ProjectName;
   std::string Developer;
-  std::vector<TreeNode> Tree;  // the editor's tree, saved or not
-  std::string ProgramFolder;   // with a trailing separator
+  std::vector<FlatTreeNode> Tree;  // the editor's tree, saved or not
+  std::string ProgramFolder;       // with a trailing separator
 };
 
 struct DocumentServices {

@@ -11,8 +11,8 @@
 namespace ovalto::testing {
 
 // The tree lines of a pipeline as the calculation writes them.
-inline std::vector<TreeNode> PipelineNodes(const std::string& name, const std::string& length,
-                                           const std::string& temperature = "95") {
+inline std::vector<FlatTreeNode> PipelineNodes(const std::string& name, const std::string& length,
+                                               const std::string& temperature = "95") {
   return {{2, 10, name},
           {3, 14, "Диаметр = 57 мм"},
           {3, 14, "Длина = " + length + " м"},
@@ -23,8 +23,8 @@ inline std::vector<TreeNode> PipelineNodes(const std::string& name, const std::s
           {3, 14, "Температура вещества = " + temperature + " °C"}};
 }
 
-inline std::vector<TreeNode> SampleTree(int pipelines = 1) {
-  std::vector<TreeNode> tree = {{0, 0, "СИСТЕМЫ"}, {1, 9, "Отопление Т1"}};
+inline std::vector<FlatTreeNode> SampleTree(int pipelines = 1) {
+  std::vector<FlatTreeNode> tree = {{0, 0, "СИСТЕМЫ"}, {1, 9, "Отопление Т1"}};
   for (int i = 1; i <= pipelines; ++i) {
     const auto nodes = PipelineNodes("Трубопровод " + std::to_string(i), "12,5");
     tree.insert(tree.end(), nodes.begin(), nodes.end());

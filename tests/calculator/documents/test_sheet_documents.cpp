@@ -64,7 +64,7 @@ TEST(InstallationList, FirstLinesCellByCell) {
 }
 
 TEST(InstallationList, TemperatureKeepsItsWholeNumber) {
-  std::vector<TreeNode> tree = {{0, 0, "СИСТЕМЫ"}, {1, 9, "Холод"}};
+  std::vector<FlatTreeNode> tree = {{0, 0, "СИСТЕМЫ"}, {1, 9, "Холод"}};
   const auto nodes = PipelineNodes("Рассол", "3", "-40,25");
   tree.insert(tree.end(), nodes.begin(), nodes.end());
   const FilledWorkbook filled = FillInstallationList(InsulationRows(2), tree, kTitle);
