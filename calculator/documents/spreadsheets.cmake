@@ -17,4 +17,4 @@ add_library(ovalto_spreadsheets STATIC
   ${documents_dir}/sheet_specification.cpp
   ${documents_dir}/workbook_document.cpp
   ${documents_dir}/workbook_file_name.cpp)
-target_link_libraries(ovalto_spreadsheets PUBLIC ovalto_workbook ovalto_documents)
+target_link_libraries(ovalto_spreadsheets PUBLIC ovalto_workbook ovalto_documents ovalto_project)

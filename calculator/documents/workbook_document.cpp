@@ -33,6 +33,12 @@ std::string LeftOutText(const FilledWorkbook& filled) {
 
 }  // namespace
 
+std::vector<FlatTreeNode> FlatNodesOf(const ProjectTree& tree) {
+  std::vector<FlatTreeNode> nodes;
+  for (const TreeNode* node : tree.Nodes()) nodes.push_back({node->Level(), node->Image(), node->Text()});
+  return nodes;
+}
+
 DocumentResult WriteSpreadsheetDocument(const DocumentRequest& request, const Catalogues& catalogues,
                                         DocumentServices& services) {
   DocumentResult result;

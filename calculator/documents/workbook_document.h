@@ -10,6 +10,7 @@
 
 #include "catalogues.h"
 #include "message_box.h"
+#include "project_tree.h"
 #include "sheet_documents.h"
 #include "shell.h"
 #include "spreadsheet_output.h"
@@ -43,6 +44,9 @@ struct DocumentResult {
   std::string Path;    // of the written workbook
   FilledWorkbook Filled;
 };
+
+// The editor's tree as the bill of materials reads it.
+std::vector<FlatTreeNode> FlatNodesOf(const ProjectTree& tree);
 
 DocumentResult WriteSpreadsheetDocument(const DocumentRequest& request, const Catalogues& catalogues,
                                         DocumentServices& services);
