@@ -21,6 +21,18 @@ uint8_t BorderOf(std::uint8_t weight) {
 }
 
 constexpr uint8_t kPaperA4 = 9;
+constexpr size_t kCellCharacters = 32767;
+
+// A cell holds at most 32767 characters; a longer text (a pasted
+// project name) is cut there rather than failing the whole file.
+std::string FitForCell(const std::string& text) {
+  size_t characters = 0;
+  for (size_t at = 0; at < text.size(); ++at) {
+    const bool starts = (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80;
+    if (starts && ++characters > kCellCharacters) return text.substr(0, at);
+  }
+  return text;
+}
 
 }  // namespace
 
@@ -70,8 +82,8 @@ void XlsxOutput::WriteBlank(int row, int column, const CellStyle& style) {
 }
 
 void XlsxOutput::WriteText(int row, int column, const std::string& text, const CellStyle& style) {
-  if (sheet_ &&
-      worksheet_write_string(sheet_, RowOf(row), ColumnOf(column), text.c_str(), FormatOf(style)) != LXW_NO_ERROR)
+  if (sheet_ && worksheet_write_string(sheet_, RowOf(row), ColumnOf(column), FitForCell(text).c_str(),
+                                       FormatOf(style)) != LXW_NO_ERROR)
     failed_ = true;
 }
 

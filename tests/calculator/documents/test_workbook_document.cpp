@@ -130,6 +130,20 @@ TEST_F(DocumentTest, ALongProjectIsWarnedAbout) {
   EXPECT_LT(result.Filled.PositionsWritten, result.Filled.Positions);
 }
 
+TEST(FlatNodesOf, KeepsTheTreesOrderWithLevelsAndImages) {
+  ProjectTree tree;
+  tree.Assign({{0, "СИСТЕМЫ", {{9, "Отопление", {{10, "Трубопровод", {{16, "Длина = 5 м", {}}}}}}, {9, "ГВС", {}}}}});
+  const std::vector<FlatTreeNode> nodes = FlatNodesOf(tree);
+  ASSERT_EQ(nodes.size(), 5u);
+  const int levels[] = {0, 1, 2, 3, 1};
+  const int images[] = {0, 9, 10, 16, 9};
+  for (size_t i = 0; i < nodes.size(); ++i) {
+    EXPECT_EQ(nodes[i].Level, levels[i]) << i;
+    EXPECT_EQ(nodes[i].Image, images[i]) << i;
+  }
+  EXPECT_EQ(nodes[3].Text, "Длина = 5 м");
+}
+
 TEST_F(DocumentTest, BothWorkbooksReadBack) {
   const std::filesystem::path folder = std::filesystem::temp_directory_path() / "ovalto_documents_test";
   std::filesystem::create_directories(folder);

@@ -108,6 +108,9 @@ TEST(XlsxOutput, WritesAWorkbookThatReadsBack) {
   model.Sheet(1).SetText(7, 1, "Система & <1>");
   model.Sheet(1).Merge({7, 1}, {7, 19});
   model.Sheet(1).SetNumber(9, 14, 0.01);
+  std::string longName;
+  for (int i = 0; i < 20000; ++i) longName += "Щ";  // 40000 characters over the cell's limit
+  model.Sheet(1).SetText(40, 11, longName + longName + "\x01");
   const std::string path = (std::filesystem::temp_directory_path() / "xlsx_output_test.xlsx").string();
   XlsxOutput output;
   ASSERT_EQ(WriteWorkbook(MontDotForm(), model, output, path), WorkbookWriteResult::Written);
@@ -117,6 +120,7 @@ TEST(XlsxOutput, WritesAWorkbookThatReadsBack) {
   EXPECT_EQ(sheets[0].Name, "Лист1");
   EXPECT_EQ(sheets[0].Cells.at("A7"), "Система & <1>");
   EXPECT_EQ(sheets[0].Cells.at("N9"), "0.01");
+  EXPECT_EQ(sheets[0].Cells.at("K40").size(), 32767u * 2);
   EXPECT_NE(std::find(sheets[0].Merges.begin(), sheets[0].Merges.end(), "A7:S7"), sheets[0].Merges.end());
   std::filesystem::remove(path);
 }

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <regex>
 #include <sstream>
 
 #include "tunzip.h"
@@ -30,15 +29,44 @@ std::string Unescaped(std::string text) {
   return text;
 }
 
+// The elements named `tag` in order, each as its attributes and its body
+// (std::regex recurses per character and overflows the stack on long cells).
+struct Element {
+  std::string Attributes;
+  std::string Body;
+};
+
+std::vector<Element> ElementsOf(const std::string& xml, const std::string& tag) {
+  std::vector<Element> elements;
+  const std::string open = "<" + tag;
+  const std::string close = "</" + tag + ">";
+  for (size_t at = xml.find(open); at != std::string::npos; at = xml.find(open, at + 1)) {
+    const char next = xml[at + open.size()];
+    if (next != ' ' && next != '>' && next != '/') continue;  // a longer tag name
+    const size_t endOfTag = xml.find('>', at);
+    Element element{xml.substr(at + open.size(), endOfTag - at - open.size()), ""};
+    if (xml[endOfTag - 1] != '/') {
+      const size_t end = xml.find(close, endOfTag);
+      element.Body = xml.substr(endOfTag + 1, end - endOfTag - 1);
+    }
+    elements.push_back(std::move(element));
+  }
+  return elements;
+}
+
+std::string AttributeOf(const std::string& attributes, const std::string& name) {
+  const std::string key = " " + name + "=\"";
+  const size_t at = attributes.find(key);
+  if (at == std::string::npos) return "";
+  const size_t start = at + key.size();
+  return attributes.substr(start, attributes.find('"', start) - start);
+}
+
 std::vector<std::string> SharedStrings(const std::string& xml) {
   std::vector<std::string> strings;
-  const std::regex item("<si>([\\s\\S]*?)</si>");
-  const std::regex run("<t[^>]*>([^<]*)</t>");
-  for (auto it = std::sregex_iterator(xml.begin(), xml.end(), item); it != std::sregex_iterator(); ++it) {
-    const std::string body = (*it)[1];
+  for (const Element& item : ElementsOf(xml, "si")) {
     std::string text;
-    for (auto r = std::sregex_iterator(body.begin(), body.end(), run); r != std::sregex_iterator(); ++r)
-      text += Unescaped((*r)[1]);
+    for (const Element& run : ElementsOf(item.Body, "t")) text += Unescaped(run.Body);
     strings.push_back(text);
   }
   return strings;
@@ -46,20 +74,15 @@ std::vector<std::string> SharedStrings(const std::string& xml) {
 
 XlsxSheet ReadSheet(const std::string& xml, const std::vector<std::string>& strings) {
   XlsxSheet sheet;
-  const std::regex cell("<c r=\"([A-Z]+[0-9]+)\"([^>]*?)(/>|>([\\s\\S]*?)</c>)");
-  const std::regex value("<v>([^<]*)</v>");
-  for (auto it = std::sregex_iterator(xml.begin(), xml.end(), cell); it != std::sregex_iterator(); ++it) {
-    const std::string attributes = (*it)[2];
-    const std::string body = (*it)[4];
-    std::smatch found;
-    if (!std::regex_search(body, found, value)) continue;
-    const std::string raw = found[1];
-    sheet.Cells[(*it)[1]] =
-        attributes.find("t=\"s\"") != std::string::npos ? strings.at(std::stoul(raw)) : Unescaped(raw);
+  for (const Element& cell : ElementsOf(xml, "c")) {
+    const std::vector<Element> values = ElementsOf(cell.Body, "v");
+    if (values.empty()) continue;
+    const std::string& raw = values.front().Body;
+    sheet.Cells[AttributeOf(cell.Attributes, "r")] =
+        AttributeOf(cell.Attributes, "t") == "s" ? strings.at(std::stoul(raw)) : Unescaped(raw);
   }
-  const std::regex merge("<mergeCell ref=\"([A-Z0-9:]+)\"/>");
-  for (auto it = std::sregex_iterator(xml.begin(), xml.end(), merge); it != std::sregex_iterator(); ++it)
-    sheet.Merges.push_back((*it)[1]);
+  for (const Element& merge : ElementsOf(xml, "mergeCell"))
+    sheet.Merges.push_back(AttributeOf(merge.Attributes, "ref"));
   return sheet;
 }
 
@@ -77,13 +100,11 @@ std::vector<XlsxSheet> ReadXlsx(const std::string& path) {
     zip.ExtractFiles();
     const std::vector<std::string> strings = SharedStrings(FileText(folder / "xl" / "sharedStrings.xml"));
     const std::string workbook = FileText(folder / "xl" / "workbook.xml");
-    const std::regex sheetName("<sheet name=\"([^\"]*)\"");
     int number = 1;
-    for (auto it = std::sregex_iterator(workbook.begin(), workbook.end(), sheetName); it != std::sregex_iterator();
-         ++it, ++number) {
+    for (const Element& element : ElementsOf(workbook, "sheet")) {
       XlsxSheet sheet =
-          ReadSheet(FileText(folder / "xl" / "worksheets" / ("sheet" + std::to_string(number) + ".xml")), strings);
-      sheet.Name = Unescaped((*it)[1]);
+          ReadSheet(FileText(folder / "xl" / "worksheets" / ("sheet" + std::to_string(number++) + ".xml")), strings);
+      sheet.Name = Unescaped(AttributeOf(element.Attributes, "name"));
       sheets.push_back(std::move(sheet));
     }
   } catch (...) {
