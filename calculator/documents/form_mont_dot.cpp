@@ -1,6 +1,7 @@
 // The installation list's form: the column headings of the list, the large
 // title block on its first sheet and the small one on the others.
 #include "form_description.h"
+#include "form_title_block.h"
 
 namespace ovalto {
 namespace {
@@ -45,18 +46,11 @@ std::vector<FormText> Headings() {
 // Body columns as the headings divide them.
 FormTable Body(int lastRow) { return {7, lastRow, {1, 3, 4, 5, 6, 7, 8, 11, 12, 13, 14, 15, 19, 20}, 0}; }
 
-// The signatures of changes: Изм., Кол.уч., Лист, № док., Подп., Дата.
-const std::vector<int> kChangeFields = {1, 3, 4, 5, 7, 9, 11};
-
-std::vector<FormText> ChangeHeadings(int row) {
-  return {{row, 1, "Изм.", row, 2},   {row, 3, "Кол.уч."},       {row, 4, "Лист"},
-          {row, 5, "№ док.", row, 6}, {row, 7, "Подп.", row, 8}, {row, 9, "Дата", row, 10}};
-}
+const std::vector<int> kChangeBounds = {1, 3, 4, 5, 7, 9, 11};
 
 SheetLayout FirstSheet() {
-  SheetLayout layout;
-  layout.Texts = Headings();
-  for (FormText text : ChangeHeadings(42)) layout.Texts.push_back(text);
+  std::vector<FormText> texts = Headings();
+  for (FormText& text : ChangeHeadings(42, kChangeBounds)) texts.push_back(std::move(text));
   const std::vector<FormText> titleBlock = {
       {43, 1, "Разраб.", 43, 2, 8, CellAlign::Left},
       {44, 1, "Пров.", 44, 2, 8, CellAlign::Left},
@@ -75,50 +69,42 @@ SheetLayout FirstSheet() {
       {45, 11, "", 46, 14, 12},  // the document's name
       {45, 15, "", 46, 19, 10},  // the company
   };
-  layout.Texts.insert(layout.Texts.end(), titleBlock.begin(), titleBlock.end());
-  layout.Tables = {Body(36), {37, 41, kChangeFields, 1, true}, {43, 46, {1, 3, 7, 9, 11}, 1, true}};
-  layout.Frames = {
-      {2, 1, 36, kLastColumn}, {37, 1, kLastRow, kLastColumn}, {37, 11, 39, kLastColumn}, {37, 1, kLastRow, 10}};
-  layout.BodyFirstRow = 7;
-  layout.BodyLastRow = 36;
-  layout.SheetNumberRow = 44;
-  layout.SheetNumberColumn = 18;
-  return layout;
-}
-
-SheetLayout LaterSheet() {
-  SheetLayout layout;
-  layout.Texts = Headings();
-  for (FormText text : ChangeHeadings(46)) layout.Texts.push_back(text);
-  layout.Texts.push_back({44, 11, "", 46, 18, 10, CellAlign::Center, false});  // the project's name
-  layout.Texts.push_back({43, 19, "Лист"});
-  layout.Texts.push_back({44, 19, "", 46, 19, 10});
-  layout.Tables = {Body(42), {43, 45, kChangeFields, 1, true}};
-  layout.Frames = {{2, 1, 42, kLastColumn}, {43, 1, kLastRow, kLastColumn}, {43, 1, kLastRow, 10}};
-  layout.BodyFirstRow = 7;
-  layout.BodyLastRow = 42;
-  layout.SheetNumberRow = 44;
-  layout.SheetNumberColumn = 19;
-  return layout;
+  texts.insert(texts.end(), titleBlock.begin(), titleBlock.end());
+  return {.Texts = std::move(texts),
+          .Tables = {Body(36), {37, 41, kChangeBounds, 1, true}, {43, 46, {1, 3, 7, 9, 11}, 1, true}},
+          .Frames = {{2, 1, 36, kLastColumn},
+                     {37, 1, kLastRow, kLastColumn},
+                     {37, 11, 39, kLastColumn},
+                     {37, 1, kLastRow, 10}},
+          .BodyFirstRow = 7,
+          .BodyLastRow = 36,
+          .SheetNumberRow = 44,
+          .SheetNumberColumn = 18};
 }
 
 FormDescription MakeForm() {
-  FormDescription form;
-  form.Name = "MontDot";
-  form.SheetPrefix = "Лист";
-  form.LastRow = kLastRow;
-  form.LastColumn = kLastColumn;
-  form.ColumnWidths = {3, 30, 8, 8, 6, 8, 7, 22, 6, 6, 7, 7, 6, 9, 8, 6, 6, 6, 10};
-  form.RowHeight = 15;
-  form.FontName = "Arial";
-  form.FontSize = 9;
-  form.FirstSheet = FirstSheet();
-  form.LaterSheets = LaterSheet();
-  form.Fields = {{2, 2, CellAlign::Left, true},  {3, 3, CellAlign::Center},   {4, 4, CellAlign::Center},
-                 {5, 5, CellAlign::Center},      {6, 6, CellAlign::Center},   {7, 7, CellAlign::Center},
-                 {8, 10, CellAlign::Left, true}, {11, 11, CellAlign::Center}, {12, 12, CellAlign::Center},
-                 {13, 13, CellAlign::Center},    {14, 14, CellAlign::Center}, {15, 18, CellAlign::Center}};
-  return form;
+  return {.Name = "MontDot",
+          .SheetPrefix = "Лист",
+          .LastRow = kLastRow,
+          .LastColumn = kLastColumn,
+          .ColumnWidths = {3, 30, 8, 8, 6, 8, 7, 22, 6, 6, 7, 7, 6, 9, 8, 6, 6, 6, 10},
+          .RowHeight = 15,
+          .FontName = "Arial",
+          .FontSize = 9,
+          .FirstSheet = FirstSheet(),
+          .LaterSheets = LaterSheetLayout(Headings(), 2, Body(0), kChangeBounds, kLastColumn),
+          .Fields = {{2, 2, CellAlign::Left, true},
+                     {3, 3, CellAlign::Center},
+                     {4, 4, CellAlign::Center},
+                     {5, 5, CellAlign::Center},
+                     {6, 6, CellAlign::Center},
+                     {7, 7, CellAlign::Center},
+                     {8, 10, CellAlign::Left, true},
+                     {11, 11, CellAlign::Center},
+                     {12, 12, CellAlign::Center},
+                     {13, 13, CellAlign::Center},
+                     {14, 14, CellAlign::Center},
+                     {15, 18, CellAlign::Center}}};
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // materials, the large title block on its first sheet and the small one on
 // the others.
 #include "form_description.h"
+#include "form_title_block.h"
 
 namespace ovalto {
 namespace {
@@ -33,18 +34,11 @@ std::vector<FormText> Headings() {
 // One box per position, two rows high, under the headings' columns.
 FormTable Body(int lastRow) { return {5, lastRow, {1, 2, 3, 6, 10, 11, 12, 14, 17}, 2}; }
 
-// The signatures of changes: Изм., Кол.уч., Лист, № док., Подп., Дата.
-const std::vector<int> kChangeFields = {1, 2, 3, 4, 5, 7, 8};
-
-std::vector<FormText> ChangeHeadings(int row) {
-  return {{row, 1, "Изм."},   {row, 2, "Кол.уч."},       {row, 3, "Лист"},
-          {row, 4, "№ док."}, {row, 5, "Подп.", row, 6}, {row, 7, "Дата"}};
-}
+const std::vector<int> kChangeBounds = {1, 2, 3, 4, 5, 7, 8};
 
 SheetLayout FirstSheet() {
-  SheetLayout layout;
-  layout.Texts = Headings();
-  for (FormText text : ChangeHeadings(41)) layout.Texts.push_back(text);
+  std::vector<FormText> texts = Headings();
+  for (FormText& text : ChangeHeadings(41, kChangeBounds)) texts.push_back(std::move(text));
   const std::vector<FormText> titleBlock = {
       {42, 1, "Разраб.", 0, 0, 8, CellAlign::Left},
       {43, 1, "Пров.", 0, 0, 8, CellAlign::Left},
@@ -63,48 +57,36 @@ SheetLayout FirstSheet() {
       {44, 8, "", 46, 11, 12},   // the document's name
       {44, 12, "", 46, 16, 10},  // the company
   };
-  layout.Texts.insert(layout.Texts.end(), titleBlock.begin(), titleBlock.end());
-  layout.Tables = {Body(34), {35, 40, kChangeFields, 1, true}, {42, 46, {1, 2, 5, 7, 8}, 1, true}};
-  layout.Frames = {
-      {1, 1, 34, kLastColumn}, {35, 1, kLastRow, kLastColumn}, {35, 8, 38, kLastColumn}, {35, 1, kLastRow, 7}};
-  layout.BodyFirstRow = 5;
-  layout.BodyLastRow = 34;
-  layout.SheetNumberRow = 43;
-  layout.SheetNumberColumn = 15;
-  return layout;
-}
-
-SheetLayout LaterSheet() {
-  SheetLayout layout;
-  layout.Texts = Headings();
-  for (FormText text : ChangeHeadings(46)) layout.Texts.push_back(text);
-  layout.Texts.push_back({44, 8, "", 46, 15, 10, CellAlign::Center, false});  // the project's name
-  layout.Texts.push_back({43, 16, "Лист"});
-  layout.Texts.push_back({44, 16, "", 46, 16, 10});
-  layout.Tables = {Body(42), {43, 45, kChangeFields, 1, true}};
-  layout.Frames = {{1, 1, 42, kLastColumn}, {43, 1, kLastRow, kLastColumn}, {43, 1, kLastRow, 7}};
-  layout.BodyFirstRow = 5;
-  layout.BodyLastRow = 42;
-  layout.SheetNumberRow = 44;
-  layout.SheetNumberColumn = 16;
-  return layout;
+  texts.insert(texts.end(), titleBlock.begin(), titleBlock.end());
+  return {.Texts = std::move(texts),
+          .Tables = {Body(34), {35, 40, kChangeBounds, 1, true}, {42, 46, {1, 2, 5, 7, 8}, 1, true}},
+          .Frames = {{1, 1, 34, kLastColumn},
+                     {35, 1, kLastRow, kLastColumn},
+                     {35, 8, 38, kLastColumn},
+                     {35, 1, kLastRow, 7}},
+          .BodyFirstRow = 5,
+          .BodyLastRow = 34,
+          .SheetNumberRow = 43,
+          .SheetNumberColumn = 15};
 }
 
 FormDescription MakeForm() {
-  FormDescription form;
-  form.Name = "SpecDot";
-  form.SheetPrefix = "Лист";
-  form.LastRow = kLastRow;
-  form.LastColumn = kLastColumn;
-  form.ColumnWidths = {6, 40, 10, 7, 7, 10, 8, 8, 6, 7, 9, 6, 6, 6, 6, 8};
-  form.RowHeight = 15;
-  form.FontName = "Arial";
-  form.FontSize = 9;
-  form.FirstSheet = FirstSheet();
-  form.LaterSheets = LaterSheet();
-  form.Fields = {{1, 1, CellAlign::Center},     {2, 2, CellAlign::Left, true}, {3, 5, CellAlign::Left, true},
-                 {6, 9, CellAlign::Left, true}, {10, 10, CellAlign::Center},   {11, 11, CellAlign::Center}};
-  return form;
+  return {.Name = "SpecDot",
+          .SheetPrefix = "Лист",
+          .LastRow = kLastRow,
+          .LastColumn = kLastColumn,
+          .ColumnWidths = {6, 40, 10, 7, 7, 10, 8, 8, 6, 7, 9, 6, 6, 6, 6, 8},
+          .RowHeight = 15,
+          .FontName = "Arial",
+          .FontSize = 9,
+          .FirstSheet = FirstSheet(),
+          .LaterSheets = LaterSheetLayout(Headings(), 1, Body(0), kChangeBounds, kLastColumn),
+          .Fields = {{1, 1, CellAlign::Center},
+                     {2, 2, CellAlign::Left, true},
+                     {3, 5, CellAlign::Left, true},
+                     {6, 9, CellAlign::Left, true},
+                     {10, 10, CellAlign::Center},
+                     {11, 11, CellAlign::Center}}};
 }
 
 }  // namespace

@@ -7,18 +7,11 @@
 #include <vector>
 
 #include "material_row.h"
+#include "sheet_pager.h"
 #include "tree_node.h"
 #include "workbook_model.h"
 
 namespace ovalto {
-
-// The project's data in the title blocks.
-struct DocumentTitle {
-  std::string Number;  // trimmed
-  std::string ProjectName;
-  std::string Developer;
-  std::string Company;
-};
 
 struct FilledWorkbook {
   WorkbookModel Model;

@@ -11,6 +11,20 @@ constexpr int kLastColumn = 19;
 constexpr double kSystemFontSize = 12;
 constexpr double kObjectFontSize = 10;
 
+// Sheet 1 holds lines 7 to 35, the later sheets 7 to 41.
+const PageRule kPages = {.StartRow = 5,
+                         .FirstSheetEnd = 37,
+                         .LaterSheetEnd = 43,
+                         .RestartRow = 7,
+                         .SheetLimit = kDocumentSheetLimit,
+                         .ProjectNameCell = {44, 11},
+                         .FirstSheet = {.Number = {38, 11},
+                                        .ProjectName = {40, 11},
+                                        .Developer = {43, 7},
+                                        .DocumentName = {45, 11},
+                                        .Company = {45, 15},
+                                        .SheetCount = {44, 19}}};
+
 // A detail's label shows on its first row only.
 std::vector<MaterialRow> WithLabelsOnce(std::vector<MaterialRow> rows) {
   for (size_t i = rows.size(); i-- > 1;) {
@@ -55,15 +69,8 @@ std::string PurposeOf(const std::string& line) {
 class InstallationList {
  public:
   InstallationList(const std::vector<MaterialRow>& rows, const DocumentTitle& title)
-      : rows_(WithLabelsOnce(rows)),
-        pager_(result_.Model, {5, 37, 43, 7, kDocumentSheetLimit, {44, 11}}, title.ProjectName) {
+      : rows_(WithLabelsOnce(rows)), pager_(result_.Model, kPages, title) {
     result_.Positions = static_cast<int>(rows_.size());
-    ModelSheet& first = result_.Model.Sheet(1);
-    first.SetText(38, 11, "Проект № " + title.Number);
-    first.SetText(43, 7, title.Developer);
-    first.SetText(40, 11, title.ProjectName);
-    first.SetText(45, 11, "Ведомость");
-    first.SetText(45, 15, title.Company);
   }
 
   FilledWorkbook Fill(const std::vector<FlatTreeNode>& tree) {
@@ -74,7 +81,7 @@ class InstallationList {
       }
     }
     result_.SheetsUsed = pager_.SheetsUsed();
-    result_.Model.Sheet(1).SetText(44, 19, std::to_string(result_.SheetsUsed));
+    pager_.WriteSheetCount();
     return std::move(result_);
   }
 

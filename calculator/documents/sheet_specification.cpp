@@ -2,19 +2,29 @@
 #include "sheet_pager.h"
 
 namespace ovalto {
+namespace {
+
+// Sheet 1 holds positions 5 to 33, the later sheets 5 to 41.
+const PageRule kPages = {.StartRow = 3,
+                         .FirstSheetEnd = 35,
+                         .LaterSheetEnd = 43,
+                         .RestartRow = 5,
+                         .SheetLimit = kDocumentSheetLimit,
+                         .ProjectNameCell = {44, 8},
+                         .FirstSheet = {.Number = {37, 8},
+                                        .ProjectName = {39, 8},
+                                        .Developer = {42, 5},
+                                        .DocumentName = {44, 8},
+                                        .Company = {44, 12},
+                                        .SheetCount = {43, 16}}};
+
+}  // namespace
 
 FilledWorkbook FillSpecification(const std::vector<MaterialRow>& rows, const DocumentTitle& title) {
   const std::vector<MaterialRow> merged = MergeByName(rows);
   FilledWorkbook result;
   result.Positions = static_cast<int>(merged.size());
-  ModelSheet& first = result.Model.Sheet(1);
-  first.SetText(37, 8, "Проект № " + title.Number);
-  first.SetText(42, 5, title.Developer);
-  first.SetText(39, 8, title.ProjectName);
-  first.SetText(44, 8, "Ведомость");
-  first.SetText(44, 12, title.Company);
-
-  SheetPager pager(result.Model, {3, 35, 43, 5, kDocumentSheetLimit, {44, 8}}, title.ProjectName);
+  SheetPager pager(result.Model, kPages, title);
   for (const MaterialRow& material : merged) {
     if (!pager.Advance()) {
       result.LeftOut = true;
@@ -31,7 +41,7 @@ FilledWorkbook FillSpecification(const std::vector<MaterialRow>& rows, const Doc
     ++result.PositionsWritten;
   }
   result.SheetsUsed = pager.SheetsUsed();
-  result.Model.Sheet(1).SetText(43, 16, std::to_string(result.SheetsUsed));
+  pager.WriteSheetCount();
   return result;
 }
 

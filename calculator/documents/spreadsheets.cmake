@@ -5,6 +5,7 @@ add_library(ovalto_workbook STATIC
   ${documents_dir}/form_description.cpp
   ${documents_dir}/form_mont_dot.cpp
   ${documents_dir}/form_spec_dot.cpp
+  ${documents_dir}/form_title_block.cpp
   ${documents_dir}/sheet_pager.cpp
   ${documents_dir}/workbook_model.cpp
   ${documents_dir}/workbook_writer.cpp)
