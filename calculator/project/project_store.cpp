@@ -48,7 +48,9 @@ std::optional<std::string> ProjectStore::KeepAside() {
   if (!bytes) return "файл не читается";
   std::string copy;
   for (int n = 1;; ++n) {
-    copy = folder_ + "projects.damaged" + (n == 1 ? std::string() : "." + std::to_string(n)) + ".iso";
+    copy = folder_ + "projects.damaged";
+    if (n > 1) copy.append(".").append(std::to_string(n));
+    copy += ".iso";
     if (!FileExists(copy)) break;
   }
   if (std::optional<std::string> error = ReplaceFileAtomically(copy, *bytes)) return error;
