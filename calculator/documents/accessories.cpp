@@ -16,7 +16,7 @@ bool Contains(const std::string& upperText, const char* upperPart) {
 std::string AccessoryLabel(const AccessoryOwner& owner, DocumentKind document) {
   if (document == DocumentKind::Specification) return "Аксессуар";
   std::string label(DetailLabel(owner.DetailImage));
-  if (!label.empty() && owner.DetailCount > 0) label += "=" + std::to_string(owner.DetailCount);
+  if (!label.empty() && owner.DetailCount > 0) label.append("=").append(std::to_string(owner.DetailCount));
   return label;
 }
 

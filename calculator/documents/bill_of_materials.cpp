@@ -23,9 +23,11 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr int kPipeline = 10, kTank = 11, kRectangularDuct = 12, kCylindricalDuct = 13;
 constexpr int kHandLine = 16, kSizedLine = 14, kDetailsBranch = 15;
-// Far more than ten sheets of either document can show; a project that
-// needs more holds a thickness or count no real object has.
-constexpr std::size_t kMaxRows = 20000;
+// Far more rows than any real object needs (a few layers, each copied onto
+// its fittings); more come only from a thickness no object has. The whole
+// list is bounded too, so that a stored project can never exhaust memory.
+constexpr std::size_t kMaxObjectRows = 2000;
+constexpr std::size_t kMaxRows = 200000;
 // The details dialog takes seven digits.
 constexpr double kLargestDetailCount = 9999999;
 constexpr std::size_t kDrawingCodeChars = 18;
@@ -124,18 +126,24 @@ class Builder {
   }
 
   void Append(MaterialRow row) {
-    if (result_.Rows.size() >= kMaxRows) TooManyRows();
+    CheckRowLimits(1);
     result_.Rows.push_back(std::move(row));
+  }
+
+  void CheckRowLimits(std::size_t adding) const {
+    const std::size_t total = result_.Rows.size() + adding;
+    if (total - firstRow_ > kMaxObjectRows) TooManyRows(kMaxObjectRows);
+    if (total > kMaxRows) TooManyRows(kMaxRows);
   }
 
   void AddAccessories(const AccessoryTotals& totals, int image, std::int64_t count) {
     AddAccessoryRows(result_.Rows, totals,
                      AccessoryOwner{node_, image, count, object_.InsulationType, object_.CoveringType}, document_);
-    if (result_.Rows.size() > kMaxRows) TooManyRows();
+    CheckRowLimits(0);
   }
 
-  [[noreturn]] void TooManyRows() const {
-    throw BuildStop("Объект " + Quoted(objectName_) + ": ведомость получается длиннее " + std::to_string(kMaxRows) +
+  [[noreturn]] void TooManyRows(std::size_t limit) const {
+    throw BuildStop("Объект " + Quoted(objectName_) + ": ведомость получается длиннее " + std::to_string(limit) +
                     " строк.\rПроверьте толщину изоляции и количество деталей.");
   }
 
@@ -166,8 +174,8 @@ class Builder {
     object_ = ReadObject(node);
     totals_ = AccessoryTotals{};
     firstRow_ = result_.Rows.size();
-    layers_ = ChooseInsulationLayers(index_, object_, kMaxRows);
-    if (layers_.TooMany) TooManyRows();
+    layers_ = ChooseInsulationLayers(index_, object_, kMaxObjectRows);
+    if (layers_.TooMany) TooManyRows(kMaxObjectRows);
     AddLayerRows();
     if (layers_.Layers.empty()) {
       result_.Warnings.push_back("Объект " + Quoted(objectName_) + ": нет изделий " + Quoted(object_.InsulationType) +

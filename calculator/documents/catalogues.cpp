@@ -52,7 +52,7 @@ std::string StoredUnit(const std::string& unit) {
 template <std::size_t N>
 void FillZeros(std::array<std::string, N>& fields, std::size_t from) {
   for (std::size_t i = from; i < N; ++i) {
-    if (fields[i].empty()) fields[i] = "0";
+    if (fields[i].empty()) fields[i].push_back('0');
   }
 }
 

@@ -1,6 +1,7 @@
 #include "drawing_codes.h"
 
 #include <array>
+#include <cstdio>
 #include <vector>
 
 #include "text_case.h"
@@ -68,9 +69,9 @@ std::string FindDrawingCode(int category, std::size_t layerCount, std::string_vi
   for (const DrawingCodeRecord& record : kTable) {
     if (record.Category == category && record.LayerVariant == variant && SameText(record.InsulationLine, insulation) &&
         SameText(record.CoveringType, covering)) {
-      std::string number = std::to_string(record.Number);
-      if (number.size() < 2) number.insert(0, "0");
-      return std::string(kCodePrefix) + number;
+      char number[4];
+      std::snprintf(number, sizeof number, "%02d", record.Number);
+      return std::string(kCodePrefix).append(number);
     }
   }
   return {};

@@ -163,10 +163,12 @@ std::vector<Row> CoveringRows() {
             "шт.", 0, 0, d, t));
       }
     }
+    // A tee's cover is reckoned by its area, whatever it is sold in, so it
+    // is listed in square metres.
     for (double d : diameters) {
       rows.push_back(CoveringRow("Тройник", sheet.Mark,
                                  "Оболочка PELLORIT на тройник Тр-" + c + " " + FormatGeneral(d) + "/" + SheetCode(d),
-                                 "шт.", d, 0, 0, 0));
+                                 "м2", d, 0, 0, 0));
     }
     for (double d : diameters) {
       rows.push_back(CoveringRow("Торец", sheet.Mark,

@@ -1,35 +1,33 @@
-// A small project for the documents' tests: one heating system with a
-// pipeline of 57 mm under 13 mm of KALDERON Vardo, as the tree holds it.
+// A small project for the documents' tests, with the rows the bill of
+// materials gives for it.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "material_row.h"
-#include "tree_node.h"
+#include "tree_builder.h"
 
 namespace ovalto::testing {
 
-// The tree lines of a pipeline as the calculation writes them.
-inline std::vector<FlatTreeNode> PipelineNodes(const std::string& name, const std::string& length,
-                                               const std::string& temperature = "95") {
-  return {{2, 10, name},
-          {3, 14, "Диаметр = 57 мм"},
-          {3, 14, "Длина = " + length + " м"},
-          {3, 14, "Тип изоляции : \"KALDERON Vardo\""},
-          {3, 14, "Тип покрытия : \"Без покрытия\""},
-          {3, 14, "Толщина изоляции = 13 мм"},
-          {3, 14, "Назначение и расположение : \"ЭЭ О\""},
-          {3, 14, "Температура вещества = " + temperature + " °C"}};
-}
+// Pipelines of 57 mm under 13 mm of KALDERON Vardo in one heating system,
+// each with its substance's temperature as a sizing writes it.
+struct SampleProject {
+  std::vector<FlatTreeNode> Tree;
+  std::vector<int> Objects;  // their nodes
+};
 
-inline std::vector<FlatTreeNode> SampleTree(int pipelines = 1) {
-  std::vector<FlatTreeNode> tree = {{0, 0, "СИСТЕМЫ"}, {1, 9, "Отопление Т1"}};
+inline SampleProject SampleTree(int pipelines = 1, const std::string& temperature = "95") {
+  TreeBuilder builder;
+  builder.System("Отопление Т1");
+  SampleProject project;
   for (int i = 1; i <= pipelines; ++i) {
-    const auto nodes = PipelineNodes("Трубопровод " + std::to_string(i), "12,5");
-    tree.insert(tree.end(), nodes.begin(), nodes.end());
+    builder.Object({.Name = "Трубопровод " + std::to_string(i), .LengthM = 12.5, .ThicknessMm = 13})
+        .Line("Температура вещества = " + temperature + " °C", 14);
+    project.Objects.push_back(builder.LastObject());
   }
-  return tree;
+  project.Tree = builder.Nodes();
+  return project;
 }
 
 // Rows of one object at `node`, as the bill of materials would give them.

@@ -8,23 +8,27 @@ namespace ovalto {
 namespace {
 
 using testing::InsulationRows;
-using testing::PipelineNodes;
+using testing::SampleProject;
 using testing::SampleTree;
 
 const DocumentTitle kTitle{"12-07/Т", "Котельная на ул. Лесной", "Иванов И.И.", "ООО Теплопроект"};
 
-// Object n of SampleTree sits at node 2 + 8 (n - 1).
-std::vector<MaterialRow> RowsOf(int pipelines) {
+std::vector<MaterialRow> RowsOf(const SampleProject& project) {
   std::vector<MaterialRow> rows;
-  for (int i = 0; i < pipelines; ++i) {
-    const auto own = InsulationRows(2 + 8 * i);
+  for (int object : project.Objects) {
+    const auto own = InsulationRows(object);
     rows.insert(rows.end(), own.begin(), own.end());
   }
   return rows;
 }
 
+FilledWorkbook ListOf(int pipelines) {
+  const SampleProject project = SampleTree(pipelines);
+  return FillInstallationList(RowsOf(project), project.Tree, kTitle);
+}
+
 TEST(InstallationList, FirstLinesCellByCell) {
-  const FilledWorkbook filled = FillInstallationList(RowsOf(1), SampleTree(1), kTitle);
+  const FilledWorkbook filled = ListOf(1);
   ASSERT_EQ(filled.Model.SheetCount(), 1);
   const ModelSheet& sheet = filled.Model.Sheets[0];
 
@@ -64,10 +68,8 @@ TEST(InstallationList, FirstLinesCellByCell) {
 }
 
 TEST(InstallationList, TemperatureKeepsItsWholeNumber) {
-  std::vector<FlatTreeNode> tree = {{0, 0, "СИСТЕМЫ"}, {1, 9, "Холод"}};
-  const auto nodes = PipelineNodes("Рассол", "3", "-40,25");
-  tree.insert(tree.end(), nodes.begin(), nodes.end());
-  const FilledWorkbook filled = FillInstallationList(InsulationRows(2), tree, kTitle);
+  const SampleProject project = SampleTree(1, "-40,25");
+  const FilledWorkbook filled = FillInstallationList(RowsOf(project), project.Tree, kTitle);
   EXPECT_EQ(filled.Model.Sheets[0].TextAt(9, 6), "-40,25");
 }
 
@@ -78,9 +80,10 @@ TEST(InstallationList, DetailLabelsShowOnceAndNeverOverTheObjectsName) {
   cover.Name = "Покрытие отвода";
   cover.Unit = "шт.";
   cover.Quantity = 4;
-  cover.NodeIndex = 2;
+  const SampleProject project = SampleTree(1);
+  cover.NodeIndex = project.Objects[0];
   rows = {cover, cover};  // an object whose only rows are a bend's
-  const FilledWorkbook filled = FillInstallationList(rows, SampleTree(1), kTitle);
+  const FilledWorkbook filled = FillInstallationList(rows, project.Tree, kTitle);
   const ModelSheet& sheet = filled.Model.Sheets[0];
   EXPECT_EQ(sheet.TextAt(9, 2), "Трубопровод 1");
   EXPECT_EQ(sheet.TextAt(11, 2), " Отвод");
@@ -91,7 +94,7 @@ TEST(InstallationList, DetailLabelsShowOnceAndNeverOverTheObjectsName) {
 
 TEST(InstallationList, ALongListGoesOnOnTheNextSheet) {
   // A system line and per object two lines: sheet 1 holds lines 7 … 35.
-  const FilledWorkbook filled = FillInstallationList(RowsOf(8), SampleTree(8), kTitle);
+  const FilledWorkbook filled = ListOf(8);
   ASSERT_EQ(filled.Model.SheetCount(), 2);
   const ModelSheet& first = filled.Model.Sheets[0];
   const ModelSheet& second = filled.Model.Sheets[1];
@@ -107,7 +110,7 @@ TEST(InstallationList, ALongListGoesOnOnTheNextSheet) {
 TEST(InstallationList, BeyondTenSheetsTheRestIsLeftOutAndCounted) {
   // 15 + 9 × 18 = 177 lines, the system's and 176 material rows; 100
   // objects need 201.
-  const FilledWorkbook filled = FillInstallationList(RowsOf(100), SampleTree(100), kTitle);
+  const FilledWorkbook filled = ListOf(100);
   EXPECT_EQ(filled.Model.SheetCount(), 10);
   EXPECT_TRUE(filled.LeftOut);
   EXPECT_EQ(filled.Positions, 200);
@@ -116,7 +119,7 @@ TEST(InstallationList, BeyondTenSheetsTheRestIsLeftOutAndCounted) {
 }
 
 TEST(Specification, MergesByNameAndNumbersThePositions) {
-  const FilledWorkbook filled = FillSpecification(RowsOf(2), kTitle);
+  const FilledWorkbook filled = FillSpecification(RowsOf(SampleTree(2)), kTitle);
   ASSERT_EQ(filled.Model.SheetCount(), 1);
   const ModelSheet& sheet = filled.Model.Sheets[0];
   EXPECT_EQ(sheet.NumberAt(5, 1), 1);
@@ -137,7 +140,7 @@ TEST(Specification, MergesByNameAndNumbersThePositions) {
 }
 
 TEST(Specification, SmallQuantitiesByUnit) {
-  std::vector<MaterialRow> rows = InsulationRows(2);
+  std::vector<MaterialRow> rows = InsulationRows(SampleTree(1).Objects[0]);
   rows[0].Quantity = 0.004;
   rows[1].Quantity = 0.004;
   RaiseSmallLitres(rows);

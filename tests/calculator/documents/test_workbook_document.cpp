@@ -33,7 +33,7 @@ class DocumentTest : public ::testing::Test {
     request.CurrentProjectNumber = "12-07/Т";
     request.ProjectName = "Котельная";
     request.Developer = "Иванов И.И.";
-    request.Tree = SampleTree(2);
+    request.Tree = SampleTree(2).Tree;
     request.ProgramFolder = "/opt/Ovalto4/";
   }
 
@@ -118,7 +118,7 @@ TEST_F(DocumentTest, ADesktopWithoutASpreadsheetProgramIsToldAndTheFileStays) {
 }
 
 TEST_F(DocumentTest, ALongProjectIsWarnedAbout) {
-  request.Tree = SampleTree(100);
+  request.Tree = SampleTree(100).Tree;
   const DocumentResult result = Run(DocumentKind::InstallationList);
   EXPECT_EQ(result.Outcome, DocumentOutcome::Opened);
   EXPECT_EQ(output.Sheets.size(), 10u);
@@ -148,7 +148,7 @@ TEST_F(DocumentTest, BothWorkbooksReadBack) {
   const std::filesystem::path folder = std::filesystem::temp_directory_path() / "ovalto_documents_test";
   std::filesystem::create_directories(folder);
   request.ProgramFolder = folder.string() + "/";
-  request.Tree = SampleTree(8);
+  request.Tree = SampleTree(8).Tree;
   XlsxOutput list;
   DocumentServices listServices{messages, shell, userData, list};
   request.Kind = DocumentKind::InstallationList;
