@@ -55,6 +55,9 @@ DocumentResult WriteSpreadsheetDocument(const DocumentRequest& request, const Ca
     result.Outcome = DocumentOutcome::BuildFailed;
     return result;
   }
+  // Objects left without their materials first: they may be why there are
+  // no rows at all.
+  if (!bill.Warnings.empty()) services.Messages.Show(MessageType::Warning, Joined(bill.Warnings), kButtonOk);
   RaiseSmallLitres(bill.Rows);
   if (bill.Rows.empty()) {
     services.Messages.Show(MessageType::Warning,
@@ -63,7 +66,6 @@ DocumentResult WriteSpreadsheetDocument(const DocumentRequest& request, const Ca
     result.Outcome = DocumentOutcome::NoRows;
     return result;
   }
-  if (!bill.Warnings.empty()) services.Messages.Show(MessageType::Warning, Joined(bill.Warnings), kButtonOk);
 
   const DocumentTitle title{result.Number, request.ProjectName, request.Developer,
                             services.UserData.Read("Компания", "")};

@@ -89,6 +89,24 @@ TEST_F(DocumentTest, NoRowsNoDocument) {
   EXPECT_TRUE(output.Path.empty());
 }
 
+TEST_F(DocumentTest, TheBillsProblemsReachTheUserBeforeAnyFile) {
+  testing::TreeBuilder tree;
+  tree.System().Object({.Name = "Старый", .Insulation = "KALDERON Ulterra"});
+  request.Tree = tree.Nodes();
+  EXPECT_EQ(Run(DocumentKind::InstallationList).Outcome, DocumentOutcome::NoRows);
+  ASSERT_EQ(messages.Shown.size(), 2u);
+  EXPECT_NE(messages.Shown[0].Text.find("\"Старый\""), std::string::npos);
+  EXPECT_EQ(messages.Shown[1].Text, "Нет позиций для техномонтажной ведомости !");
+
+  testing::TreeBuilder endless;
+  endless.System().Object({.Name = "Стояк", .ThicknessMm = 100000000});
+  request.Tree = endless.Nodes();
+  EXPECT_EQ(Run(DocumentKind::Specification).Outcome, DocumentOutcome::BuildFailed);
+  ASSERT_EQ(messages.RaisedErrors.size(), 1u);
+  EXPECT_NE(messages.RaisedErrors[0].find("\"Стояк\""), std::string::npos);
+  EXPECT_TRUE(output.Path.empty());
+}
+
 TEST_F(DocumentTest, TwoObjectsOfTheSameTubeGiveOneSpecificationRow) {
   const DocumentResult result = Run(DocumentKind::Specification);
   const ModelSheet& sheet = result.Filled.Model.Sheets[0];
