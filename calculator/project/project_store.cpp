@@ -13,6 +13,7 @@ constexpr size_t kProblemsShown = 5;
 
 std::optional<std::string> ProjectStore::Load() {
   table_.clear();
+  fileHoldsTable_ = true;
   keepAsidePending_ = false;
   keptAside_.clear();
   const std::string path = FilePath();
@@ -27,6 +28,7 @@ std::optional<std::string> ProjectStore::Load() {
   table_ = std::move(contents.Table);
   if (contents.Problems.empty()) return std::nullopt;
 
+  fileHoldsTable_ = false;
   keepAsidePending_ = true;
   const std::optional<std::string> keepError = KeepAside();
   std::string message = "Файл \"" + path + "\" прочитан не полностью:";
@@ -66,6 +68,7 @@ std::optional<std::string> ProjectStore::Replace(ProjectTable table) {
   if (!error) error = ReplaceFileAtomically(path, SerializeProjectsFile(table));
   if (error) return "Не удалось записать файл \"" + path + "\":\r" + *error;
   table_ = std::move(table);
+  fileHoldsTable_ = true;
   return std::nullopt;
 }
 
@@ -87,6 +90,9 @@ std::optional<std::string> ProjectStore::Delete(size_t row) {
   return Replace(std::move(next));
 }
 
-std::optional<std::string> ProjectStore::Write() { return Replace(table_); }
+std::optional<std::string> ProjectStore::Write() {
+  if (fileHoldsTable_) return std::nullopt;
+  return Replace(table_);
+}
 
 }  // namespace ovalto

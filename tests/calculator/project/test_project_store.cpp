@@ -97,6 +97,29 @@ TEST(ProjectStore, UnreadableFileIsKeptBesideBeforeTheFirstWrite) {
   EXPECT_EQ(folder.Read("projects.damaged.2.iso"), damaged);
 }
 
+TEST(ProjectStore, AnUnreadableFileIsNeverOverwrittenBeforeItIsKeptBeside) {
+  testing::ProjectFolder folder;
+  const std::string damaged = "no tabs here\r\n";
+  folder.Write("projects.iso", damaged);
+  ProjectStore store(folder.Path());
+  {
+    testing::FileSizeLimit full(0);  // no room for the copy
+    const std::optional<std::string> message = store.Load();
+    ASSERT_TRUE(message);
+    EXPECT_NE(message->find("не будет перезаписан"), std::string::npos) << *message;
+  }
+  EXPECT_EQ(store.KeptAsidePath(), "");
+  ProjectForm form = Form("1");
+  {
+    testing::FileSizeLimit full(0);
+    EXPECT_TRUE(store.Save(form, std::nullopt).WriteError);
+  }
+  EXPECT_EQ(folder.Read("projects.iso"), damaged);
+  ASSERT_TRUE(store.Save(form, std::nullopt).Saved()) << "once there is room, the copy comes first";
+  EXPECT_EQ(folder.Read("projects.damaged.iso"), damaged);
+  EXPECT_EQ(store.Table().size(), 2u);
+}
+
 TEST(ProjectStore, FailedWriteLeavesTheFileAndTheTableAsTheyWere) {
   testing::ProjectFolder folder;
   ProjectStore store(folder.Path());
@@ -117,6 +140,25 @@ TEST(ProjectStore, FailedWriteLeavesTheFileAndTheTableAsTheyWere) {
   ProjectStore restarted(folder.Path());
   EXPECT_FALSE(restarted.Load());
   EXPECT_EQ(restarted.Table(), store.Table());
+}
+
+TEST(ProjectStore, CloseWritesOnlyWhatTheFileDoesNotHold) {
+  testing::ProjectFolder folder;
+  folder.Write("projects.iso", "1\t01.01.2026\tn\td\t\t00R\xB6\r\n");
+  ProjectStore store(folder.Path());
+  ASSERT_FALSE(store.Load());
+  {
+    testing::FileSizeLimit unwritable(0);
+    EXPECT_FALSE(store.Write()) << "nothing to store: closing is not held up";
+  }
+  folder.Write("projects.iso", "1\t01.01.2026\tn\td\t\t00R\xB6\t\t\t16x\xB6\r\n");
+  ASSERT_TRUE(store.Load());
+  {
+    testing::FileSizeLimit unwritable(0);
+    EXPECT_TRUE(store.Write()) << "what was read differs from the file";
+  }
+  EXPECT_FALSE(store.Write());
+  EXPECT_EQ(folder.Read("projects.iso"), "1\t01.01.2026\tn\td\t\t00R\xB6\t\t\t16x\xB6\r\n");
 }
 
 TEST(ProjectStore, DeleteAddressesTheRowNotTheNumber) {
