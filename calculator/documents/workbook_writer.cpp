@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <variant>
 
 namespace ovalto {
@@ -54,10 +55,10 @@ class SheetCanvas {
   void WriteTo(SpreadsheetOutput& output) const {
     for (const MergedRange& range : Merges)
       output.Merge(range.First.Row, range.First.Column, range.Last.Row, range.Last.Column);
-    std::map<CellAddress, bool> cells;
-    for (const auto& [address, style] : styles_) cells[address] = true;
-    for (const auto& [address, value] : values_) cells[address] = true;
-    for (const auto& [address, unused] : cells) {
+    std::set<CellAddress> cells;
+    for (const auto& [address, style] : styles_) cells.insert(address);
+    for (const auto& [address, value] : values_) cells.insert(address);
+    for (const CellAddress& address : cells) {
       const auto styleFound = styles_.find(address);
       const CellStyle& style = styleFound == styles_.end() ? base_ : styleFound->second;
       const auto valueFound = values_.find(address);
