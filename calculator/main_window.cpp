@@ -155,6 +155,8 @@ void TfMain::CreateProjectScreens() {
   connect(pnLST, &ProjectList::BackClicked, this, &TfMain::ToolButton5Click);
   connect(pnPRJ, &ProjectEditor::SaveClicked, this, &TfMain::bbSaveClick);
   connect(pnPRJ, &ProjectEditor::BackClicked, this, &TfMain::bbOtmClick);
+  connect(pnPRJ->bbVED, &QToolButton::clicked, this, &TfMain::bbVDMClick);
+  connect(pnPRJ->bbSPEC, &QToolButton::clicked, this, &TfMain::bbCLKClick);
 }
 
 void TfMain::FormCreate() { setWindowTitle(QStringLiteral("Ovalto 4.77c")); }
@@ -184,6 +186,8 @@ void TfMain::FormShow() {
   openProject_.reset();
   projectContext_ = -1;
   pnM->PlaceCreditAndAbout();
+  catalogues_ = LoadPrices(services_.Messages);
+  ShowDocumentButtons();
   projects_.SetFolder(programFolder_.toStdString());
   if (const std::optional<std::string> problem = projects_.Load()) {
     services_.Messages.Show(MessageType::Error, *problem, kButtonOk);

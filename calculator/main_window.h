@@ -10,11 +10,14 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "catalogues.h"
 #include "engine/engine.h"
+#include "material_row.h"
 #include "project_store.h"
 #include "shell.h"
 #include "state/calc_session.h"
 #include "user_data.h"
+#include "xlsx_output.h"
 
 namespace ovalto {
 
@@ -75,6 +78,11 @@ class TfMain : public QMainWindow {
   // Writes the projects file; false (after telling the user) when it failed.
   bool FormClose();
 
+  // The editor's documents (main_window_documents.cpp): the installation
+  // list and the specification as workbooks opened on the desktop.
+  void bbVDMClick();
+  void bbCLKClick();
+
   int ViewMode() const { return viewMode_; }
   const QString& ProgramFolder() const { return programFolder_; }
   CalcSession& Session() { return session_; }
@@ -108,6 +116,9 @@ class TfMain : public QMainWindow {
   void FormShow();
   void CreateCalculationScreen();
   void CreateProjectScreens();
+  void WriteSpreadsheetDocument(DocumentKind kind);
+  // "Ведомость" and "Специфи..." need both catalogues.
+  void ShowDocumentButtons();
   QWidget* ClientArea() const { return centralWidget(); }
 
   Services services_;
@@ -122,6 +133,8 @@ class TfMain : public QMainWindow {
   // for a new project. Rows, not numbers, tell projects apart.
   std::optional<size_t> openProject_;
   bool shown_ = false;
+  Catalogues catalogues_;   // loaded at start-up, read by the documents
+  XlsxOutput spreadsheet_;  // the documents' files
 
   StartScreen* pnM = nullptr;
   QTabWidget* pcM = nullptr;

@@ -6,10 +6,10 @@
 
 namespace ovalto {
 
-void QtShell::Open(const std::string& target) {
+bool QtShell::Open(const std::string& target) {
   const QString text = QString::fromStdString(target);
   const bool isWebAddress = text.startsWith(QLatin1String("http://")) || text.startsWith(QLatin1String("https://"));
-  QDesktopServices::openUrl(isWebAddress ? QUrl(text) : QUrl::fromLocalFile(text));
+  return QDesktopServices::openUrl(isWebAddress ? QUrl(text) : QUrl::fromLocalFile(text));
 }
 
 }  // namespace ovalto

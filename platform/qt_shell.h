@@ -7,7 +7,7 @@ namespace ovalto {
 // Opens files and web addresses with the desktop's default applications.
 class QtShell : public Shell {
  public:
-  void Open(const std::string& target) override;
+  bool Open(const std::string& target) override;
 };
 
 }  // namespace ovalto

@@ -8,9 +8,10 @@ namespace ovalto {
 class Shell {
  public:
   virtual ~Shell() = default;
-  // A file path or an http(s) address. Whether the desktop could open it is
-  // not reported: the program never acts on the outcome.
-  virtual void Open(const std::string& target) = 0;
+  // A file path or an http(s) address. False when the desktop has no program
+  // for it or could not start one; callers that have nothing to say about
+  // that ignore it.
+  virtual bool Open(const std::string& target) = 0;
 };
 
 }  // namespace ovalto

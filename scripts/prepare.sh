@@ -4,7 +4,7 @@
 OVALTO_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-charts-dev libgl-dev
-  libjpeg-dev zlib1g-dev
+  libjpeg-dev zlib1g-dev libxlsxwriter-dev
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core

@@ -101,7 +101,7 @@ double ScrewsPerFitting(int image) {
 
 class Builder {
  public:
-  Builder(const std::vector<TreeNode>& tree, const Catalogues& catalogues, DocumentKind document,
+  Builder(const std::vector<FlatTreeNode>& tree, const Catalogues& catalogues, DocumentKind document,
           BillOfMaterials& result)
       : tree_(tree), index_(catalogues), document_(document), result_(result) {}
 
@@ -317,7 +317,7 @@ class Builder {
     AddAccessories(totals, image, count);
   }
 
-  const std::vector<TreeNode>& tree_;
+  const std::vector<FlatTreeNode>& tree_;
   const CatalogueIndex index_;
   const DocumentKind document_;
   BillOfMaterials& result_;
@@ -333,7 +333,8 @@ class Builder {
 
 }  // namespace
 
-BillOfMaterials BuildMaterialList(const std::vector<TreeNode>& tree, const Catalogues& catalogues, DocumentKind kind) {
+BillOfMaterials BuildMaterialList(const std::vector<FlatTreeNode>& tree, const Catalogues& catalogues,
+                                  DocumentKind kind) {
   BillOfMaterials result;
   try {
     Builder(tree, catalogues, kind, result).Run();

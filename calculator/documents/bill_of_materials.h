@@ -23,6 +23,7 @@ struct BillOfMaterials {
   std::vector<std::string> Warnings;
 };
 
-BillOfMaterials BuildMaterialList(const std::vector<TreeNode>& tree, const Catalogues& catalogues, DocumentKind kind);
+BillOfMaterials BuildMaterialList(const std::vector<FlatTreeNode>& tree, const Catalogues& catalogues,
+                                  DocumentKind kind);
 
 }  // namespace ovalto

@@ -13,7 +13,11 @@ namespace ovalto::testing {
 class RecordingShell : public Shell {
  public:
   std::vector<std::string> Opened;
-  void Open(const std::string& target) override { Opened.push_back(target); }
+  bool Opens = true;  // false: the desktop has no program for anything
+  bool Open(const std::string& target) override {
+    Opened.push_back(target);
+    return Opens;
+  }
 };
 
 class MemoryUserData : public UserDataStore {

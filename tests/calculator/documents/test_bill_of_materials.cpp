@@ -296,7 +296,7 @@ TEST(BillOfMaterials, ANumberThatDoesNotReadStopsTheBuildNamingTheObject) {
 
   TreeBuilder detail;
   detail.System().Object(ObjectSpec{.Name = "Обратка"});
-  std::vector<TreeNode> nodes = detail.Nodes();
+  std::vector<FlatTreeNode> nodes = detail.Nodes();
   nodes.push_back({4, 2, "Отвод  [ 99999999 шт]"});
   EXPECT_NE(BuildMaterialList(nodes, BuiltIn(), DocumentKind::InstallationList).Error.find("\"Обратка\""),
             std::string::npos);
@@ -305,7 +305,7 @@ TEST(BillOfMaterials, ANumberThatDoesNotReadStopsTheBuildNamingTheObject) {
 TEST(BillOfMaterials, StaleLinesAreSkipped) {
   TreeBuilder tree;
   tree.System().Object(ObjectSpec{}).Line("Старая строка без ключа").Line("Температура вещества = 95 °C", 14);
-  std::vector<TreeNode> nodes = tree.Nodes();
+  std::vector<FlatTreeNode> nodes = tree.Nodes();
   nodes.push_back({4, 2, "Отвод без скобок"});
   const BillOfMaterials bill = BuildMaterialList(nodes, BuiltIn(), DocumentKind::InstallationList);
   EXPECT_TRUE(bill.Error.empty());

@@ -75,7 +75,7 @@ class TreeBuilder {
       at = static_cast<std::size_t>(objectIndex_) + 1;
       while (at < nodes_.size() && nodes_[at].Level == 3 && nodes_[at].Image != 15) ++at;
     }
-    nodes_.insert(nodes_.begin() + static_cast<std::ptrdiff_t>(at), TreeNode{3, image, text});
+    nodes_.insert(nodes_.begin() + static_cast<std::ptrdiff_t>(at), FlatTreeNode{3, image, text});
     return *this;
   }
 
@@ -90,10 +90,10 @@ class TreeBuilder {
   }
 
   int LastObject() const { return objectIndex_; }
-  const std::vector<TreeNode>& Nodes() const { return nodes_; }
+  const std::vector<FlatTreeNode>& Nodes() const { return nodes_; }
 
  private:
-  std::vector<TreeNode> nodes_;
+  std::vector<FlatTreeNode> nodes_;
   int objectIndex_ = -1;
 };
 

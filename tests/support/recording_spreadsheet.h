@@ -1,0 +1,59 @@
+// Stands in for the spreadsheet file: keeps every sheet, merge and cell that
+// the writer gives it, and can refuse to create or to write the file.
+#pragma once
+
+#include <map>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "spreadsheet_output.h"
+
+namespace ovalto::testing {
+
+struct RecordedCell {
+  std::variant<std::monostate, std::string, double> Value;
+  CellStyle Style;
+};
+
+struct RecordedSheet {
+  std::string Name;
+  std::map<std::pair<int, int>, RecordedCell> Cells;
+  std::vector<std::vector<int>> Merges;  // first row, first column, last row, last column
+};
+
+class RecordingSpreadsheet : public SpreadsheetOutput {
+ public:
+  std::string Path;
+  std::vector<RecordedSheet> Sheets;
+  bool OpenFails = false;
+  bool CloseFails = false;
+  bool Closed = false;
+
+  bool Open(const std::string& path) override {
+    Path = path;
+    return !OpenFails;
+  }
+  void AddSheet(const std::string& name, int, int) override { Sheets.push_back({name, {}, {}}); }
+  void SetColumnWidth(int, double) override {}
+  void SetRowHeight(int, double) override {}
+  void Merge(int firstRow, int firstColumn, int lastRow, int lastColumn) override {
+    Sheets.back().Merges.push_back({firstRow, firstColumn, lastRow, lastColumn});
+  }
+  void WriteBlank(int row, int column, const CellStyle& style) override {
+    Sheets.back().Cells[{row, column}] = {{}, style};
+  }
+  void WriteText(int row, int column, const std::string& text, const CellStyle& style) override {
+    Sheets.back().Cells[{row, column}] = {text, style};
+  }
+  void WriteNumber(int row, int column, double value, const CellStyle& style) override {
+    Sheets.back().Cells[{row, column}] = {value, style};
+  }
+  bool Close() override {
+    Closed = true;
+    return !CloseFails;
+  }
+};
+
+}  // namespace ovalto::testing
