@@ -7,10 +7,10 @@
 
 #include <filesystem>
 
-#include "bill_of_materials.h"
+#include "materials/bill_of_materials.h"
 #include "tables/reference_tables.h"
 #include "tree_builder.h"
-#include "workbook_document.h"
+#include "workbook/workbook_document.h"
 #include "xlsx_output.h"
 
 namespace {

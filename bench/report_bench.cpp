@@ -31,7 +31,10 @@ constexpr int kRepetitions = 20;
 class TimedShell : public ovalto::Shell {
  public:
   Clock::time_point OpenedAt;
-  void Open(const std::string&) override { OpenedAt = Clock::now(); }
+  bool Open(const std::string&) override {
+    OpenedAt = Clock::now();
+    return true;
+  }
 };
 
 ovalto::HeadlessInputs Pipe(int kind, std::map<std::string, std::string> more) {

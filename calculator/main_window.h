@@ -10,9 +10,9 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "catalogues.h"
+#include "catalogues/catalogues.h"
 #include "engine/engine.h"
-#include "material_row.h"
+#include "materials/material_row.h"
 #include "project_store.h"
 #include "shell.h"
 #include "state/calc_session.h"

@@ -5,7 +5,7 @@
 
 #include "main_window.h"
 #include "project_editor.h"
-#include "workbook_document.h"
+#include "workbook/workbook_document.h"
 
 namespace ovalto {
 namespace {

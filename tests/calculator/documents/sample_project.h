@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "material_row.h"
+#include "materials/material_row.h"
 #include "tree_builder.h"
 
 namespace ovalto::testing {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "materials/tree_node.h"
 #include "number_format.h"
-#include "tree_node.h"
 
 namespace ovalto::testing {
 

@@ -1,0 +1,129 @@
+#include "workbook/workbook_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "recording_spreadsheet.h"
+#include "xlsx_output.h"
+#include "xlsx_reader.h"
+
+namespace ovalto {
+namespace {
+
+using testing::RecordedSheet;
+using testing::RecordingSpreadsheet;
+
+bool HasMerge(const RecordedSheet& sheet, std::vector<int> range) {
+  return std::find(sheet.Merges.begin(), sheet.Merges.end(), range) != sheet.Merges.end();
+}
+
+// A cell the document writes must show: it is no merge's hidden cell.
+bool Shows(const SheetLayout& layout, int row, int column) {
+  for (const MergedRange& range : FormMerges(layout)) {
+    const bool inside =
+        row >= range.First.Row && row <= range.Last.Row && column >= range.First.Column && column <= range.Last.Column;
+    if (inside && !(range.First == CellAddress{row, column})) return false;
+  }
+  return true;
+}
+
+TEST(Forms, AreSoundAndShowEveryCellTheDocumentsWrite) {
+  EXPECT_EQ(FormProblem(MontDotForm()), "");
+  EXPECT_EQ(FormProblem(SpecDotForm()), "");
+  for (auto [row, column] : {std::pair{38, 11}, {40, 11}, {43, 7}, {45, 11}, {45, 15}, {44, 19}})
+    EXPECT_TRUE(Shows(MontDotForm().FirstSheet, row, column)) << row << "," << column;
+  EXPECT_TRUE(Shows(MontDotForm().LaterSheets, 44, 11));
+  for (auto [row, column] : {std::pair{37, 8}, {39, 8}, {42, 5}, {44, 8}, {44, 12}, {43, 16}})
+    EXPECT_TRUE(Shows(SpecDotForm().FirstSheet, row, column)) << row << "," << column;
+  EXPECT_TRUE(Shows(SpecDotForm().LaterSheets, 44, 8));
+  // The last line of each sheet stays above its title block.
+  EXPECT_EQ(MontDotForm().FirstSheet.BodyLastRow, 36);
+  EXPECT_EQ(MontDotForm().LaterSheets.BodyLastRow, 42);
+  EXPECT_EQ(SpecDotForm().FirstSheet.BodyLastRow, 34);
+}
+
+TEST(Forms, ABrokenFormIsRefusedBeforeAnyFileIsStarted) {
+  FormDescription form = MontDotForm();
+  form.ColumnWidths.pop_back();
+  EXPECT_NE(FormProblem(form), "");
+  form = MontDotForm();
+  form.FirstSheet.Texts.push_back({2, 2, "x", 4, 4});  // across the headings' merges
+  EXPECT_EQ(FormProblem(form), "overlapping merged ranges");
+
+  RecordingSpreadsheet output;
+  WorkbookModel model;
+  model.Sheet(1);
+  EXPECT_EQ(WriteWorkbook(form, model, output, "/tmp/x.xlsx"), WorkbookWriteResult::FormUnusable);
+  EXPECT_TRUE(output.Path.empty());
+}
+
+TEST(WorkbookWriter, LaysTheModelOverTheForm) {
+  WorkbookModel model;
+  ModelSheet& first = model.Sheet(1);
+  first.SetText(7, 1, "Система Т1");
+  first.SetFont(7, 1, true, 12);
+  first.Merge({7, 1}, {7, 19});
+  first.SetText(9, 8, "Трубка 57/13");
+  first.SetNumber(9, 14, 12.5);
+  model.Sheet(2).SetText(44, 11, "Котельная");
+
+  RecordingSpreadsheet output;
+  ASSERT_EQ(WriteWorkbook(MontDotForm(), model, output, "/tmp/Ведомость.1.xlsx"), WorkbookWriteResult::Written);
+  ASSERT_EQ(output.Sheets.size(), 2u);
+  EXPECT_EQ(output.Sheets[0].Name, "Лист1");
+  EXPECT_EQ(output.Sheets[1].Name, "Лист2");
+
+  const RecordedSheet& sheet = output.Sheets[0];
+  EXPECT_TRUE(HasMerge(sheet, {7, 1, 7, 19}));
+  EXPECT_EQ(std::get<std::string>(sheet.Cells.at({7, 1}).Value), "Система Т1");
+  EXPECT_TRUE(sheet.Cells.at({7, 1}).Style.Bold);
+  EXPECT_EQ(sheet.Cells.at({7, 1}).Style.FontSize, 12);
+  // A body value fills its field over the line's two rows.
+  EXPECT_TRUE(HasMerge(sheet, {9, 8, 10, 10}));
+  EXPECT_TRUE(HasMerge(sheet, {9, 14, 10, 14}));
+  EXPECT_EQ(std::get<double>(sheet.Cells.at({9, 14}).Value), 12.5);
+  EXPECT_EQ(std::get<std::string>(sheet.Cells.at({2, 1}).Value), "Изолируемые оборудование, трубопровод");
+  EXPECT_EQ(std::get<double>(output.Sheets[1].Cells.at({44, 19}).Value), 2);  // the sheet's own number
+  EXPECT_EQ(std::get<std::string>(output.Sheets[1].Cells.at({44, 11}).Value), "Котельная");
+}
+
+TEST(WorkbookWriter, TellsAFileThatCouldNotBeWritten) {
+  WorkbookModel model;
+  model.Sheet(1);
+  RecordingSpreadsheet refusing;
+  refusing.OpenFails = true;
+  EXPECT_EQ(WriteWorkbook(SpecDotForm(), model, refusing, "/x.xlsx"), WorkbookWriteResult::FileFailed);
+  RecordingSpreadsheet failing;
+  failing.CloseFails = true;
+  EXPECT_EQ(WriteWorkbook(SpecDotForm(), model, failing, "/x.xlsx"), WorkbookWriteResult::FileFailed);
+
+  XlsxOutput real;
+  EXPECT_EQ(WriteWorkbook(SpecDotForm(), model, real, "/nonexistent-folder/Спецификация.1.xlsx"),
+            WorkbookWriteResult::FileFailed);
+}
+
+TEST(XlsxOutput, WritesAWorkbookThatReadsBack) {
+  WorkbookModel model;
+  model.Sheet(1).SetText(7, 1, "Система & <1>");
+  model.Sheet(1).Merge({7, 1}, {7, 19});
+  model.Sheet(1).SetNumber(9, 14, 0.01);
+  std::string longName;
+  for (int i = 0; i < 20000; ++i) longName += "Щ";  // 40000 characters over the cell's limit
+  model.Sheet(1).SetText(40, 11, longName + longName + "\x01");
+  const std::string path = (std::filesystem::temp_directory_path() / "xlsx_output_test.xlsx").string();
+  XlsxOutput output;
+  ASSERT_EQ(WriteWorkbook(MontDotForm(), model, output, path), WorkbookWriteResult::Written);
+
+  const auto sheets = testing::ReadXlsx(path);
+  ASSERT_EQ(sheets.size(), 1u);
+  EXPECT_EQ(sheets[0].Name, "Лист1");
+  EXPECT_EQ(sheets[0].Cells.at("A7"), "Система & <1>");
+  EXPECT_EQ(sheets[0].Cells.at("N9"), "0.01");
+  EXPECT_EQ(sheets[0].Cells.at("K40").size(), 32767u * 2);
+  EXPECT_NE(std::find(sheets[0].Merges.begin(), sheets[0].Merges.end(), "A7:S7"), sheets[0].Merges.end());
+  std::filesystem::remove(path);
+}
+
+}  // namespace
+}  // namespace ovalto
