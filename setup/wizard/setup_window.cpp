@@ -47,14 +47,36 @@ QToolButton* ToolButton(QToolBar* bar, const char* name, const QString& caption,
   button->setIcon(bar->style()->standardIcon(icon));
   button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   button->setAutoRaise(true);
-  button->setFixedWidth(kButtonWidth);
+  button->setMinimumWidth(kButtonWidth);
   bar->addWidget(button);
   return button;
 }
 
+// The licence file keeps short lines for a text editor; the box wraps its paragraphs itself,
+// keeping only blank lines and the list items' starts.
 QString LicenceText() {
   QFile file(QStringLiteral(":/setup/licence.txt"));
-  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QStringList lines;
+  QString paragraph;
+  const auto endParagraph = [&] {
+    if (!paragraph.isEmpty()) lines << paragraph;
+    paragraph.clear();
+  };
+  for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+    const QString words = line.trimmed();
+    if (words.isEmpty()) {
+      endParagraph();
+      lines << QString();
+    } else if (line.startsWith(QStringLiteral("  -"))) {
+      endParagraph();
+      paragraph = QStringLiteral("  ") + words;
+    } else {
+      paragraph = paragraph.isEmpty() ? words : paragraph + QLatin1Char(' ') + words;
+    }
+  }
+  endParagraph();
+  return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -201,6 +223,7 @@ void TfMain::ShowStep() {
     LU2->setText(QString());
     SGD->setFocus();
     SGD->setCurrentCell(0, 1);
+    if (SGD->item(0, 1)) SGD->editItem(SGD->item(0, 1));  // the grid always shows its editor
   }
   RepaintTexts();
   G->hide();

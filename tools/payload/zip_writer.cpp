@@ -67,6 +67,20 @@ Bytes Deflate(const Bytes& data) {
 
 }  // namespace
 
+// The fields from "version needed" to the extra field's length, alike in both headers.
+void ZipWriter::PutSharedFields(Bytes& out, const CentralEntry& entry) {
+  Put16(out, kVersionNeeded);
+  Put16(out, 0);  // flags
+  Put16(out, entry.method);
+  Put16(out, kDosTime);
+  Put16(out, kDosDate);
+  Put32(out, entry.crc);
+  Put32(out, entry.compressedSize);
+  Put32(out, entry.size);
+  Put16(out, static_cast<std::uint32_t>(entry.storedName.size()));
+  Put16(out, 0);  // extra field
+}
+
 void ZipWriter::AddFolder(const std::string& name) {
   AddEntry(name + "/", kStored, {}, 0, 0, (kUnixFolder << 16) | kDosFolder);
 }
@@ -82,16 +96,7 @@ void ZipWriter::AddEntry(const std::string& name, std::uint16_t method, const By
   const CentralEntry entry{StoredName(name),        method, crc, Checked32(stored.size()), size, externalAttributes,
                            Checked32(local_.size())};
   Put32(local_, 0x04034B50);
-  Put16(local_, kVersionNeeded);
-  Put16(local_, 0);  // flags
-  Put16(local_, entry.method);
-  Put16(local_, kDosTime);
-  Put16(local_, kDosDate);
-  Put32(local_, entry.crc);
-  Put32(local_, entry.compressedSize);
-  Put32(local_, entry.size);
-  Put16(local_, static_cast<std::uint32_t>(entry.storedName.size()));
-  Put16(local_, 0);  // extra field
+  PutSharedFields(local_, entry);
   PutName(local_, entry.storedName);
   local_.insert(local_.end(), stored.begin(), stored.end());
   if (central_.size() == 0xFFFF) throw PackError{"more entries than the format counts"};
@@ -104,16 +109,7 @@ Bytes ZipWriter::Finish() const {
   for (const CentralEntry& entry : central_) {
     Put32(archive, 0x02014B50);
     Put16(archive, kVersionMadeBy);
-    Put16(archive, kVersionNeeded);
-    Put16(archive, 0);  // flags
-    Put16(archive, entry.method);
-    Put16(archive, kDosTime);
-    Put16(archive, kDosDate);
-    Put32(archive, entry.crc);
-    Put32(archive, entry.compressedSize);
-    Put32(archive, entry.size);
-    Put16(archive, static_cast<std::uint32_t>(entry.storedName.size()));
-    Put16(archive, 0);  // extra field
+    PutSharedFields(archive, entry);
     Put16(archive, 0);  // comment
     Put16(archive, 0);  // disk
     Put16(archive, 0);  // internal attributes

@@ -29,6 +29,7 @@ class ZipWriter {
     std::uint16_t method;
     std::uint32_t crc, compressedSize, size, externalAttributes, localOffset;
   };
+  static void PutSharedFields(Bytes& out, const CentralEntry& entry);
   void AddEntry(const std::string& name, std::uint16_t method, const Bytes& stored, std::uint32_t crc,
                 std::uint32_t size, std::uint32_t externalAttributes);
 
