@@ -1,7 +1,6 @@
 #include "setup_window.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>

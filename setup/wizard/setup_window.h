@@ -47,7 +47,6 @@ class TfMain : public QDialog {
   void tbOtmenClick();
 
   int Step() const { return step_; }
-  bool Installing() const { return installing_; }
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -132,6 +132,22 @@ TEST_F(SetupWindowTest, WalksFromTheLicenceToTheInstalledProgram) {
   EXPECT_TRUE(fs::exists(home.Root() / "data/desktop-directories/korvanta-ovalto4.directory"));
 }
 
+TEST_F(SetupWindowTest, BackFromTheUserDataPageInstallsAgain) {
+  ToFolderPage();
+  const fs::path target = home.Root() / "again";
+  Child<QLineEdit>("edPATH")->setText(QString::fromStdString(target.string()));
+  Click("bbNexts");
+  ASSERT_EQ(window->Step(), 2);
+  Click("bbPrior");
+  EXPECT_EQ(window->Step(), 1);
+  EXPECT_TRUE(Enabled("edPATH"));
+  fs::remove(target / "help/01_Общая_часть.htm");
+  Click("bbNexts");
+  EXPECT_EQ(window->Step(), 2);
+  EXPECT_TRUE(fs::exists(target / "help/01_Общая_часть.htm")) << "the second installation writes what is missing";
+  EXPECT_TRUE(messages.Shown.empty());
+}
+
 TEST_F(SetupWindowTest, ABlankFolderIsRefusedAndThePageStaysUsable) {
   ToFolderPage();
   Child<QLineEdit>("edPATH")->setText("   ");
