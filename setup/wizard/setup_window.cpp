@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -221,8 +222,9 @@ void TfMain::ShowStep() {
     LU1->setText(QStringLiteral("Введите личные данные пользователя"));
     LU2->setText(QString());
     SGD->setFocus();
+    // Made current afresh, so that the grid opens its editor there as it always shows one.
+    SGD->setCurrentCell(-1, -1);
     SGD->setCurrentCell(0, 1);
-    if (SGD->item(0, 1)) SGD->editItem(SGD->item(0, 1));  // the grid always shows its editor
   }
   RepaintTexts();
   G->hide();
@@ -331,6 +333,9 @@ void TfMain::InstallStep() {
 }
 
 void TfMain::CompleteStep() {
+  // The grid's open editor keeps what was typed last until the cell loses its turn: the tool
+  // buttons take no focus, so that is done here, or the last entry would be lost.
+  SGD->setCurrentCell(-1, -1);
   UserDataValues values;
   for (int row = 0; row < 4; ++row) {
     const QTableWidgetItem* cell = SGD->item(row, 1);
@@ -357,8 +362,10 @@ void TfMain::closeEvent(QCloseEvent* event) {
   QDialog::closeEvent(event);
 }
 
-void TfMain::reject() {
-  if (!installing_) QDialog::reject();
+void TfMain::keyPressEvent(QKeyEvent* event) {
+  // Escape does not end the installer: only "Отменить" and the close box do.
+  if (event->key() == Qt::Key_Escape) return;
+  QDialog::keyPressEvent(event);
 }
 
 }  // namespace setup

@@ -51,7 +51,7 @@ class TfMain : public QDialog {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void reject() override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void FormCreate();

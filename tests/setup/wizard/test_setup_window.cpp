@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -102,7 +103,9 @@ TEST_F(SetupWindowTest, WalksFromTheLicenceToTheInstalledProgram) {
 
   auto* grid = Child<QTableWidget>("SGD");
   EXPECT_EQ(grid->item(3, 0)->text(), "Телефон / Факс");
-  grid->item(0, 1)->setText("ООО «Тепломонтаж»");
+  auto* editor = grid->viewport()->findChild<QLineEdit*>();
+  ASSERT_NE(editor, nullptr) << "the grid shows its editor on the first row";
+  editor->setText("ООО «Тепломонтаж»");  // typed, and "Продолжить" pressed with the editor open
   grid->item(1, 1)->setText("Иванов И.И.");
   grid->item(3, 1)->setText("+7 (495) 123-45-67");
   Click("bbNexts");
@@ -190,7 +193,10 @@ TEST_F(SetupWindowTest, AnArchiveCopyThatCantBeWrittenEndsTheWizardWithTheOldPro
   EXPECT_EQ(ReadText(target / "Ovalto4"), "old program");
 }
 
-TEST_F(SetupWindowTest, CancelAsksFirst) {
+TEST_F(SetupWindowTest, CancelAsksFirstAndEscapeDoesNotEndTheInstaller) {
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(window.get(), &escape);
+  EXPECT_TRUE(window->isVisible());
   messages.Answers = {ovalto::kButtonNo, ovalto::kButtonYes};
   Click("tbOtmen");
   EXPECT_TRUE(window->isVisible());
