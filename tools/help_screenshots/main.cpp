@@ -86,8 +86,6 @@ int main(int argc, char** argv) {
   window.findChild<QTabWidget*>(QStringLiteral("pcM"))->setCurrentIndex(1);
   ClickKind(window, "L21211");
   saved = Save(window, folder, QStringLiteral("02_Окно_расчета"), QStringLiteral("parameter_grid.png")) && saved;
-  window.bbCalkClick();
-  saved = Save(window, folder, QStringLiteral("02_Окно_расчета"), QStringLiteral("results.png")) && saved;
   window.ImMainMouseUp(3);
   saved = Save(window, folder, QStringLiteral("05_Проекты"), QStringLiteral("project_list.png")) && saved;
   window.ImMainMouseUp(2);
