@@ -24,6 +24,7 @@ PayloadInstall::PayloadInstall(std::string target, std::function<void()> pumpMes
     : target_(std::move(target)), pumpMessages_(std::move(pumpMessages)), platform_(platform) {}
 
 bool PayloadInstall::WriteArchiveCopy(const std::string& archive) {
+  if (archive.empty()) return false;  // the installer was built without its payload
   {
     std::ofstream out(ArchivePath(), std::ios::binary | std::ios::trunc);
     out.write(archive.data(), static_cast<std::streamsize>(archive.size()));

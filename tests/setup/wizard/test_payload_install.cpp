@@ -97,6 +97,8 @@ TEST_F(PayloadInstallTest, AFullDiskLeavesTheOldProgram) {
   }
   ExpectOldProgramAlone(target);
   EXPECT_FALSE(fs::exists(target / kArchiveCopy));
+  EXPECT_EQ(InstallPayload(target.string(), "", false, home.Places()).Status, InstallStatus::ArchiveCopyFailed)
+      << "an installer without its payload";
   {
     FileSizeLimit full(Payload().size() + 1000);  // the copy fits, the unpacked program does not
     ASSERT_GT(fs::file_size(StagedPayload() / kProgramFile), Payload().size() + 1000);
