@@ -8,6 +8,7 @@ OVALTO_PACKAGES=(
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core
+  unzip desktop-file-utils
 )
 
 ovalto_missing_packages() {

@@ -1,5 +1,8 @@
 #include "cp866.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace unzip {
 
 namespace {
@@ -27,6 +30,24 @@ std::string Cp866ToUtf8(std::string_view bytes) {
       text += kUpperHalf[byte - 0x80];
   }
   return text;
+}
+
+std::optional<std::string> Utf8ToCp866(std::string_view text) {
+  std::string bytes;
+  for (std::size_t at = 0; at < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    if (lead < 0x80) {
+      bytes += text[at++];
+      continue;
+    }
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    const std::string_view character = text.substr(at, length);
+    const auto* found = std::find(std::begin(kUpperHalf), std::end(kUpperHalf), character);
+    if (found == std::end(kUpperHalf)) return std::nullopt;
+    bytes += static_cast<char>(0x80 + (found - std::begin(kUpperHalf)));
+    at += length;
+  }
+  return bytes;
 }
 
 }  // namespace unzip

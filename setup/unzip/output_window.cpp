@@ -6,7 +6,9 @@
 namespace unzip {
 
 OutputWindow::OutputWindow(const EntryStreams& streams, std::uint64_t size, bool zeroHistory)
-    : streams_(streams), storage_(std::make_unique<std::uint8_t[]>(kHistory + kSpan + kSlack)), size_(size) {
+    : streams_(streams),
+      storage_(std::make_unique_for_overwrite<std::uint8_t[]>(kHistory + kSpan + kSlack)),
+      size_(size) {
   begin_ = storage_.get();
   end_ = begin_ + kHistory + kSpan;
   std::memset(begin_, 0, kHistory);

@@ -5,7 +5,10 @@
 // answer "not available" documented at each call. Tests put a fake in its place.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <ctime>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,6 +40,39 @@ struct FreeSpaceInformation {
   std::uint64_t FreeBytes() const { return sectorsPerCluster * bytesPerSector * freeClusters; }
 };
 
+// One file that an extraction writes.
+class OutputSink {
+ public:
+  virtual ~OutputSink() = default;
+  // False when not every byte could be written (a full disk, for one).
+  virtual bool Write(const std::uint8_t* data, std::size_t count) = 0;
+  // Failures are of no consequence.
+  virtual void SetModificationTime(std::time_t moment) = 0;
+  virtual bool Close() = 0;
+  // Closes and deletes what was written.
+  virtual void Discard() = 0;
+};
+
+// Where extracted entries go: the disk, or memory where only the walk itself is of interest.
+// Both answer the same questions with the same refusals, so a run takes the same road.
+class UnzipOutput {
+ public:
+  virtual ~UnzipOutput() = default;
+  // True for an existing file; a folder of that name is not one.
+  virtual bool FileExists(const std::string& name) = 0;
+  // Creates a folder with its missing parents; what can't be made shows when the file is created.
+  virtual void CreateFolders(const std::string& folder) = 0;
+  // True when path, with "." and ".." and any links resolved, lies inside folder.
+  virtual bool LiesInsideFolder(const std::string& path, const std::string& folder) = 0;
+  // Creates the file or truncates an existing one; nothing when it can't.
+  virtual std::unique_ptr<OutputSink> CreateFile(const std::string& name) = 0;
+  // The entry's stored attributes given to a written file.
+  virtual void ApplyAttributes(const std::string& name, std::uint32_t attributes) = 0;
+};
+
+// Files and folders on the disk.
+UnzipOutput& DiskOutput();
+
 class UnzipPlatform {
  public:
   virtual ~UnzipPlatform() = default;
@@ -56,6 +92,8 @@ class UnzipPlatform {
   virtual std::optional<std::vector<std::string>> LoadStringTable(const std::string& executable, int count) = 0;
   // Milliseconds since some fixed moment, wrapping at 2^32.
   virtual std::uint32_t TickCount() = 0;
+  // Where extracted entries are written.
+  virtual UnzipOutput& Output() { return DiskOutput(); }
 };
 
 // The platform of the running system.

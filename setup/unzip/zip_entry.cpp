@@ -5,12 +5,10 @@
 // output deleted, so that nothing half-written is left looking like an installed file.
 #include <algorithm>
 #include <ctime>
-#include <filesystem>
 #include <iterator>
 #include <map>
 
 #include "messages.h"
-#include "output_file.h"
 #include "output_name.h"
 #include "tunzip.h"
 #include "zip_crc.h"
@@ -101,8 +99,7 @@ std::string TUnZIP::OutputFolder() const {
 bool TUnZIP::ConfirmEntryWrite(bool& exists, TDateTime fileDate) {
   timer_.Pause();
   if (OnProgress) OnProgress(*this, 0, archivePercent_);
-  std::error_code error;
-  exists = std::filesystem::exists(outputName_, error) && !std::filesystem::is_directory(outputName_, error);
+  exists = platform_.Output().FileExists(outputName_);
   if (ConfirmOverwrites && exists) {
     if (OnFileExists) {
       OnFileExists(*this, outputName_, fileDate, OverwriteMode);
@@ -159,15 +156,15 @@ void TUnZIP::WriteEntry(bool encrypted, bool& crcPass) {
     FailEntry(outputName_, "", kMsgErrorReading);
     return;
   }
-  if (!LiesInsideFolder(outputName_, OutputFolder())) {
+  UnzipOutput& out = platform_.Output();
+  if (!out.LiesInsideFolder(outputName_, OutputFolder())) {
     FailEntry(outputName_, "name leads outside the target folder", kMsgErrorOpening);
     return;
   }
   const std::string folder = FolderPart(outputName_);
-  std::error_code error;
-  std::filesystem::create_directories(folder, error);
+  out.CreateFolders(folder);
   // Checked again now that the folders exist: a link among them may point elsewhere.
-  if (!LiesInsideFolder(outputName_, OutputFolder())) {
+  if (!out.LiesInsideFolder(outputName_, OutputFolder())) {
     FailEntry(outputName_, "name leads outside the target folder", kMsgErrorOpening);
     return;
   }
@@ -175,11 +172,12 @@ void TUnZIP::WriteEntry(bool encrypted, bool& crcPass) {
     FailEntry(outputName_, "", kMsgErrorWriting);
     return;
   }
-  OutputFile output;
-  if (!output.Create(outputName_)) {
+  const std::unique_ptr<OutputSink> sink = out.CreateFile(outputName_);
+  if (!sink) {
     FailEntry(outputName_, "", kMsgErrorOpening);
     return;
   }
+  OutputSink& output = *sink;
 
   std::uint64_t budget = entry.CompressedSize - (encrypted ? kEncryptionHeaderSize : 0);
   std::uint32_t crc = 0xFFFFFFFF;
@@ -243,7 +241,7 @@ void TUnZIP::WriteEntry(bool encrypted, bool& crcPass) {
     FailEntry(NormalizeStoredName(entry.StoredName, entry.Flags), "", kMsgCrcFailed);
     return;
   }
-  if (RestoreFileAttr && entry.Attributes != kArchiveAttribute) ApplyDosAttributes(outputName_, entry.Attributes);
+  if (RestoreFileAttr && entry.Attributes != kArchiveAttribute) out.ApplyAttributes(outputName_, entry.Attributes);
 }
 
 }  // namespace unzip

@@ -22,6 +22,9 @@ TEST(ZipNames, EveryByteOfCodePage866HasItsCharacter) {
   const std::string text = Cp866ToUtf8(all);
   EXPECT_EQ(text.find('?'), std::string::npos);
   EXPECT_GE(text.size(), 2 * all.size());
+  EXPECT_EQ(Utf8ToCp866(text), all) << "the packer's names come back as they were";
+  EXPECT_EQ(Utf8ToCp866("help/01_Общая_часть.htm"), "help/01_\x8E\xA1\xE9\xA0\xEF_\xE7\xA0\xE1\xE2\xEC.htm");
+  EXPECT_EQ(Utf8ToCp866("€"), std::nullopt);
 }
 
 TEST(ZipNames, NameListKeepsFileNamePartsOfNonEmptyEntries) {

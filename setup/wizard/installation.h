@@ -1,0 +1,57 @@
+// The installation as the wizard runs it, step by step, and whole without a window for tests
+// and benchmarks.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "user_data.h"
+
+namespace setup {
+
+inline constexpr const char* kArchiveCopyError = "Ошибка распаковки \"Ovalto4.dat\" !";
+inline constexpr const char* kExtractionError = "Ошибка распаковки файлов !";
+inline constexpr const char* kInstalledMessage = "Программа установлена !";
+
+// Where the menu entries and the shortcut go: $XDG_DATA_HOME, $XDG_CONFIG_HOME and the desktop
+// folder (empty: none, so no shortcut).
+struct InstallPlaces {
+  std::string DataHome;
+  std::string ConfigHome;
+  std::string DesktopFolder;
+};
+
+// Captions of the user-data grid and the names they are stored under.
+inline constexpr std::array<const char*, 4> kUserDataCaptions = {"Компания", "Фамилия И.О.", "Должность",
+                                                                 "Телефон / Факс"};
+inline constexpr std::array<const char*, 4> kUserDataNames = {"Компания", "Фамилия", "Должность", "Телефон"};
+using UserDataValues = std::array<std::string, 4>;
+
+// The shortcut, when there is a desktop folder to hold it.
+void CreateDesktopShortcut(const std::string& target, const InstallPlaces& places);
+
+// The last page: the user's data (empty texts included) and the menu entries.
+void CompleteInstallation(const std::string& target, const UserDataValues& values, ovalto::UserDataStore& userData,
+                          const InstallPlaces& places);
+
+enum class InstallStatus { Installed, TargetRefused, ArchiveCopyFailed, ExtractionFailed };
+struct InstallResult {
+  InstallStatus Status;
+  std::string Message;  // what the wizard shows; empty on success
+  std::string Target;   // the absolute folder
+};
+
+// What the window does between the steps; each may be empty.
+struct InstallHooks {
+  std::function<void()> TargetReady;   // the folder exists: the page shows the installation
+  std::function<void()> CopyWritten;   // the archive copy is written
+  std::function<void()> PumpMessages;  // between failed attempts
+};
+
+// Folder check, archive copy, extraction and shortcut: the wizard's "Продолжить" on the folder
+// page, and the whole installation for tests and benchmarks.
+InstallResult InstallPayload(const std::string& typedFolder, const std::string& archive, bool shortcut,
+                             const InstallPlaces& places, const InstallHooks& hooks = {});
+
+}  // namespace setup

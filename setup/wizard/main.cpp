@@ -1,0 +1,70 @@
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QStandardPaths>
+#include <QThread>
+
+#include "payload_resource.h"
+#include "qt_message_box.h"
+#include "qt_user_data.h"
+#include "setup_window.h"
+
+namespace {
+
+constexpr int kPauseMs = 1500;
+
+ovalto::MessageTexts InstallerTexts() {
+  ovalto::MessageTexts texts;
+  texts.Confirmation = QStringLiteral("Вопрос");
+  texts.Ok = QStringLiteral("Далее");
+  texts.Title = QStringLiteral("Установка программы Ovalto 4");
+  return texts;
+}
+
+// The desktop folder of the user's settings; none when it is missing or is the home folder
+// itself (the settings' way of saying there is no desktop).
+std::string DesktopFolder() {
+  const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+  if (desktop.isEmpty() || QDir(desktop) == QDir::home() || !QDir(desktop).exists()) return {};
+  return desktop.toStdString();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Установка программы Ovalto 4"));
+  QFont font = QApplication::font();
+  font.setPointSize(8);
+  QApplication::setFont(font);
+
+  ovalto::QtMessageBoxes messages(InstallerTexts());
+  ovalto::IniUserDataStore userData;
+  setup::SetupServices services{messages, userData, {}, {}, {}, {}, {}};
+  services.Payload = setup::BuiltInPayload();
+  services.Home = QDir::homePath().toStdString();
+  services.Places.DataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
+  services.Places.ConfigHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
+  services.Places.DesktopFolder = DesktopFolder();
+  services.Pause = [] {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() <= kPauseMs) {
+      QApplication::processEvents();
+      QThread::msleep(10);
+    }
+  };
+
+  setup::TfMain* window = nullptr;
+  services.BrowseFolder = [&window]() -> std::string {
+    return QFileDialog::getExistingDirectory(window, QStringLiteral("Выбор каталога программы Ovalto 4"),
+                                             QDir::homePath())
+        .toStdString();
+  };
+  setup::TfMain wizard(std::move(services));
+  window = &wizard;
+  messages.SetParent(&wizard);
+  wizard.show();
+  return application.exec();
+}
