@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "text_case.h"
 #include "workbook/sheet_documents.h"
 #include "workbook/sheet_pager.h"

@@ -46,7 +46,6 @@ class SheetPager {
   // the pager stays past the end.
   bool Advance();
 
-  int SheetNumber() const { return sheet_; }
   int Row() const { return row_; }
   ModelSheet& Sheet() { return model_.Sheet(sheet_); }
   int SheetsUsed() const { return sheet_ > rule_.SheetLimit ? rule_.SheetLimit : sheet_; }
