@@ -7,11 +7,6 @@
 namespace ovalto {
 namespace {
 
-bool Overlap(const MergedRange& a, const MergedRange& b) {
-  return a.First.Row <= b.Last.Row && b.First.Row <= a.Last.Row && a.First.Column <= b.Last.Column &&
-         b.First.Column <= a.Last.Column;
-}
-
 std::string LayoutProblem(const FormDescription& form, const SheetLayout& layout) {
   const auto inside = [&](int row, int column) {
     return row >= 1 && row <= form.LastRow && column >= 1 && column <= form.LastColumn;
@@ -37,7 +32,7 @@ std::string LayoutProblem(const FormDescription& form, const SheetLayout& layout
   const std::vector<MergedRange> merges = FormMerges(layout);
   for (size_t i = 0; i < merges.size(); ++i) {
     for (size_t j = i + 1; j < merges.size(); ++j) {
-      if (Overlap(merges[i], merges[j])) return "overlapping merged ranges";
+      if (merges[i].Overlaps(merges[j])) return "overlapping merged ranges";
     }
   }
   return "";

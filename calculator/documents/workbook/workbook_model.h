@@ -31,6 +31,14 @@ struct MergedRange {
   CellAddress First;
   CellAddress Last;
   bool operator==(const MergedRange&) const = default;
+
+  bool Covers(int row, int column) const {
+    return row >= First.Row && row <= Last.Row && column >= First.Column && column <= Last.Column;
+  }
+  bool Overlaps(const MergedRange& other) const {
+    return First.Row <= other.Last.Row && other.First.Row <= Last.Row && First.Column <= other.Last.Column &&
+           other.First.Column <= Last.Column;
+  }
 };
 
 struct ModelSheet {

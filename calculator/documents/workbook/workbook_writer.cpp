@@ -13,15 +13,6 @@ using CellValue = std::variant<std::monostate, std::string, double>;
 constexpr std::uint8_t kThin = 1;
 constexpr std::uint8_t kMedium = 2;
 
-bool Covers(const MergedRange& range, int row, int column) {
-  return row >= range.First.Row && row <= range.Last.Row && column >= range.First.Column && column <= range.Last.Column;
-}
-
-bool Overlap(const MergedRange& a, const MergedRange& b) {
-  return a.First.Row <= b.Last.Row && b.First.Row <= a.Last.Row && a.First.Column <= b.Last.Column &&
-         b.First.Column <= a.Last.Column;
-}
-
 void AddMerge(std::vector<MergedRange>& merges, MergedRange range) {
   if (range.First == range.Last) return;
   if (std::find(merges.begin(), merges.end(), range) == merges.end()) merges.push_back(range);
@@ -119,7 +110,7 @@ void DrawModel(const FormDescription& form, const SheetLayout& layout, const Mod
   for (const MergedRange& range : sheet.Merges) AddMerge(canvas.Merges, range);
   for (const auto& [address, cell] : sheet.Cells) {
     const auto merge = std::find_if(canvas.Merges.begin(), canvas.Merges.end(), [&](const MergedRange& range) {
-      return Covers(range, address.Row, address.Column);
+      return range.Covers(address.Row, address.Column);
     });
     const bool merged = merge != canvas.Merges.end();
     if (merged && merge->First != address) continue;  // hidden under the merge
@@ -132,7 +123,7 @@ void DrawModel(const FormDescription& form, const SheetLayout& layout, const Mod
       style.Wrap = field->Wrap;
       const MergedRange span{address, {std::min(address.Row + 1, layout.BodyLastRow), field->LastColumn}};
       const bool free = std::none_of(canvas.Merges.begin(), canvas.Merges.end(),
-                                     [&](const MergedRange& range) { return Overlap(range, span); });
+                                     [&](const MergedRange& range) { return range.Overlaps(span); });
       if (free) AddMerge(canvas.Merges, span);
     }
     if (cell.Bold) style.Bold = *cell.Bold;

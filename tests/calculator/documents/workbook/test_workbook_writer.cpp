@@ -21,9 +21,7 @@ bool HasMerge(const RecordedSheet& sheet, std::vector<int> range) {
 // A cell the document writes must show: it is no merge's hidden cell.
 bool Shows(const SheetLayout& layout, int row, int column) {
   for (const MergedRange& range : FormMerges(layout)) {
-    const bool inside =
-        row >= range.First.Row && row <= range.Last.Row && column >= range.First.Column && column <= range.Last.Column;
-    if (inside && !(range.First == CellAddress{row, column})) return false;
+    if (range.Covers(row, column) && !(range.First == CellAddress{row, column})) return false;
   }
   return true;
 }
