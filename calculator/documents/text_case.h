@@ -17,7 +17,8 @@ bool SameText(std::string_view a, std::string_view b);
 std::string_view FirstChars(std::string_view text, std::size_t count);
 std::size_t CharCount(std::string_view text);
 
-// The text without leading and trailing blanks.
+// The text without leading and trailing blanks and control characters (a
+// pasted TAB), as a typed field is trimmed.
 std::string_view Trimmed(std::string_view text);
 
 }  // namespace ovalto

@@ -68,10 +68,12 @@ TEST_F(DocumentTest, TheNumberMustBeGivenAndNotAnotherProjects) {
   EXPECT_EQ(Run(DocumentKind::Specification).Outcome, DocumentOutcome::NumberRefused);
   request.NumberText = "15";
   EXPECT_EQ(Run(DocumentKind::Specification).Outcome, DocumentOutcome::NumberRefused);
+  request.NumberText = "\t15 \t";  // pasted with its TABs: still the stored project's number
+  EXPECT_EQ(Run(DocumentKind::Specification).Outcome, DocumentOutcome::NumberRefused);
   request.CurrentProjectNumber = "";  // a new project under a stored number
   request.NumberText = "12-07/Т";
   EXPECT_EQ(Run(DocumentKind::Specification).Outcome, DocumentOutcome::NumberRefused);
-  EXPECT_EQ(messages.RaisedErrors, std::vector<std::string>(3, "Укажите уникальный номер проекта !"));
+  EXPECT_EQ(messages.RaisedErrors, std::vector<std::string>(4, "Укажите уникальный номер проекта !"));
   EXPECT_TRUE(output.Path.empty());
   request.NumberText = "16";
   EXPECT_EQ(Run(DocumentKind::Specification).Outcome, DocumentOutcome::Opened);
