@@ -28,10 +28,6 @@ constexpr int kLegendTop = 8;
 const QColor kLineColours[3] = {Qt::red, Qt::blue, QColor(0, 128, 0)};
 const QColor kNavy(0, 0, 128);
 
-QString FromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QFont ArialBold(int pointSize) {
   QFont font(QStringLiteral("Arial"), pointSize);
   font.setBold(true);
@@ -158,12 +154,12 @@ void ChartPanel::Draw(const ChartData& data, const QString& kindCaption) {
     }
     series_[line]->replace(points);
     series_[line]->setVisible(source.Active);
-    if (source.Title) series_[line]->setName(FromUtf8(*source.Title));
+    if (source.Title) series_[line]->setName(QString::fromStdString(*source.Title));
     for (QLegendMarker* marker : chart_->legend()->markers(series_[line])) marker->setVisible(source.Active);
   }
-  chart_->setTitle(FromUtf8(data.Title));
+  chart_->setTitle(QString::fromStdString(data.Title));
   auto* left = static_cast<QValueAxis*>(chart_->axes(Qt::Vertical).constFirst());
-  left->setTitleText(FromUtf8(data.LeftAxisTitle));
+  left->setTitleText(QString::fromStdString(data.LeftAxisTitle));
   if (low > high) low = 0, high = 1;
   if (low == high) low -= 1, high += 1;
   left->setRange(low, high);
@@ -182,7 +178,7 @@ void ChartPanel::SetBottomLabels(const ChartData& data) {
   for (const ChartSeriesData& series : data.Series) {
     if (!series.Active) continue;
     for (const ChartPoint& point : series.Points) {
-      if (!point.Text.empty()) labels.emplace(point.X, FromUtf8(point.Text));
+      if (!point.Text.empty()) labels.emplace(point.X, QString::fromStdString(point.Text));
     }
   }
   const double end = labels.empty() ? 1 : std::max(1.0, labels.rbegin()->first);

@@ -14,10 +14,6 @@ namespace {
 
 constexpr int kRowHeight = 19;
 
-QString FromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QToolButton* AddButton(QToolBar* bar, const char* name, const QString& text, Picture picture) {
   auto* button = new QToolButton(bar);
   button->setObjectName(QLatin1String(name));
@@ -97,7 +93,7 @@ void TfGetData::FormShow() {
   const UserDataValues values = ReadUserDataValues(store_);
   for (int row = 0; row < kUserDataRowCount; ++row) {
     SGD_->item(row, 0)->setText(QString::fromUtf8(kUserDataFields[row].Caption));
-    SGD_->item(row, 1)->setText(FromUtf8(values[row]));
+    SGD_->item(row, 1)->setText(QString::fromStdString(values[row]));
   }
   SGD_->setFocus();
   SGD_->setCurrentCell(0, 1);

@@ -96,6 +96,26 @@ TEST_F(ChartDataTest, CondensationTitlesFollowTheShownHumidity) {
   ChartData substance = ChartAfterRun(31226, 5, [&] { session.Variables.SetVariable("Vlv", "!", 90); });
   EXPECT_EQ(substance.Title, "Относительная влажность вещества, %");
   EXPECT_EQ(substance.Series[1].Title, "90, %");
+
+  // The rectangular ducts: outside the air's humidity, inside the substance's.
+  EXPECT_EQ(ChartAfterRun(31313, 5).Title, "Относительная влажность воздуха, %");
+  EXPECT_EQ(ChartAfterRun(31326, 5).Title, "Относительная влажность вещества, %");
+}
+
+TEST_F(ChartDataTest, SurfaceTemperatureAndStandstillTitles) {
+  // The chart title has a blank before the degrees, the axis and the line not.
+  const ChartData surface = ChartAfterRun(11212, 3, [&] { session.Variables.SetVariable("Tp", "!", 45); });
+  EXPECT_EQ(surface.Title, "Температура поверхности, \u00B0\u0421");
+  EXPECT_EQ(surface.LeftAxisTitle, "Температура поверхности,\u00B0\u0421");
+  EXPECT_EQ(surface.Series[0].Title, "Температура поверхности,\u00B0\u0421");
+  EXPECT_EQ(surface.Series[1].Title, "45, \u00B0\u0421");
+  EXPECT_FALSE(surface.Series[2].Title);
+
+  const ChartData standstill = ChartAfterRun(11125, 5, [&] { session.Variables.SetVariable("Zt", "!", 2.5); });
+  EXPECT_EQ(standstill.Title, "Время приостановки движения вещества, ч");
+  EXPECT_EQ(standstill.LeftAxisTitle, "Время приостановки, ч");
+  EXPECT_EQ(standstill.Series[0].Title, "Время приостановки, ч");
+  EXPECT_EQ(standstill.Series[1].Title, "2,5, ч");
 }
 
 TEST_F(ChartDataTest, TemperatureTitlesWriteDegreesWithTheCyrillicEs) {

@@ -10,7 +10,6 @@
 
 #include "cp1251.h"
 #include "recording_shell.h"
-#include "report/report_files.h"
 #include "report/report_page.h"
 #include "report_session.h"
 
@@ -164,24 +163,6 @@ TEST_F(HtmlReportTest, AnEarlierPageIsReplacedWhole) {
   EXPECT_EQ(bytes.substr(0, 8), "<HTML>\r\n");
   EXPECT_EQ(bytes.find('x' + std::string(50, 'x')), std::string::npos);
   EXPECT_EQ(fs::status(folder / "report4.htm").permissions() & fs::perms::others_read, fs::perms::others_read);
-}
-
-TEST(EncodePage, CharactersTheCodePageLacksBecomeQuestionMarks) {
-  EXPECT_EQ(EncodePage({"Ш \u2713 \u20AC", "b"}), "\xD8 ? \x88\r\nb\r\n");
-}
-
-TEST(UserDataRows, AllSixAreKeptEmptyOnesAsEmptyTexts) {
-  testing::MemoryUserData store;
-  store.Values["Компания"] = "ООО Тепло";
-  UserDataValues values = ReadUserDataValues(store);
-  EXPECT_EQ(values[0], "ООО Тепло");
-  EXPECT_EQ(values[5], "");
-  WriteUserDataValues(store, UserDataValues{});
-  ASSERT_EQ(store.Values.size(), 6u);
-  for (const char* name : {"Компания", "Фамилия", "Должность", "Телефон", "Название", "Наименование"}) {
-    ASSERT_EQ(store.Values.count(name), 1u) << name;
-    EXPECT_EQ(store.Values[name], "");
-  }
 }
 
 }  // namespace
