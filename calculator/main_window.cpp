@@ -155,8 +155,8 @@ void TfMain::CreateProjectScreens() {
   connect(pnLST, &ProjectList::BackClicked, this, &TfMain::ToolButton5Click);
   connect(pnPRJ, &ProjectEditor::SaveClicked, this, &TfMain::bbSaveClick);
   connect(pnPRJ, &ProjectEditor::BackClicked, this, &TfMain::bbOtmClick);
-  connect(pnPRJ->bbVED, &QToolButton::clicked, this, &TfMain::bbVDMClick);
-  connect(pnPRJ->bbSPEC, &QToolButton::clicked, this, &TfMain::bbCLKClick);
+  connect(pnPRJ->bbVDM, &QToolButton::clicked, this, &TfMain::bbVDMClick);
+  connect(pnPRJ->bbCLK, &QToolButton::clicked, this, &TfMain::bbCLKClick);
 }
 
 void TfMain::FormCreate() { setWindowTitle(QStringLiteral("Ovalto 4.77c")); }

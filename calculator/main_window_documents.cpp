@@ -21,8 +21,8 @@ void ShowOnBar(QToolBar* bar, QWidget* button, bool visible) {
 
 void TfMain::ShowDocumentButtons() {
   const bool visible = DocumentButtonsVisible(catalogues_);
-  ShowOnBar(pnPRJ->TreeBar, pnPRJ->bbVED, visible);
-  ShowOnBar(pnPRJ->TreeBar, pnPRJ->bbSPEC, visible);
+  ShowOnBar(pnPRJ->TreeBar, pnPRJ->bbVDM, visible);
+  ShowOnBar(pnPRJ->TreeBar, pnPRJ->bbCLK, visible);
 }
 
 void TfMain::bbVDMClick() { WriteSpreadsheetDocument(DocumentKind::InstallationList); }

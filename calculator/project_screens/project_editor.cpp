@@ -72,9 +72,9 @@ ProjectEditor::ProjectEditor(MessageBoxes& messages, QWidget* parent) : QWidget(
   bbADD = AddToolButton(TreeBar, "bbADD", QStringLiteral("Добавить"), QStringLiteral("Добавить деталь"));
   bbDEL = AddToolButton(TreeBar, "bbDEL", QStringLiteral("Удалить"));
   TreeBar->addSeparator();
-  bbVED = AddToolButton(TreeBar, "bbVED", QStringLiteral("Ведомость"),
+  bbVDM = AddToolButton(TreeBar, "bbVDM", QStringLiteral("Ведомость"),
                         QStringLiteral("Сформировать техномонтажную ведомость"));
-  bbSPEC = AddToolButton(TreeBar, "bbSPEC", QStringLiteral("Специфи..."), QStringLiteral("Сформировать спецификацию"));
+  bbCLK = AddToolButton(TreeBar, "bbCLK", QStringLiteral("Специфи..."), QStringLiteral("Сформировать спецификацию"));
   TreeBar->addSeparator();
   bbSave = AddToolButton(TreeBar, "bbSave", QStringLiteral("Сохранить"), QStringLiteral("Сохранить проект"));
   bbOtm = AddToolButton(TreeBar, "bbOtm", QStringLiteral("Назад"));

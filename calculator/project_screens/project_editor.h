@@ -56,8 +56,8 @@ class ProjectEditor : public QWidget {
   QToolButton* bb2;
   QToolButton* bb3;
   QToolButton* bb4;
-  QToolButton* bbVED;   // "Ведомость"
-  QToolButton* bbSPEC;  // "Специфи..."
+  QToolButton* bbVDM;  // "Ведомость"
+  QToolButton* bbCLK;  // "Специфи..."
   QToolButton* bbSave;
   QToolButton* bbOtm;
 

@@ -49,11 +49,11 @@ class DocumentButtonsTest : public ::testing::Test {
 };
 
 TEST_F(DocumentButtonsTest, WriteTheWorkbooksOfTheEditorsTreeAndOpenThem) {
-  EXPECT_TRUE(ShownOnBar(editor->bbVED));
-  EXPECT_TRUE(ShownOnBar(editor->bbSPEC));
+  EXPECT_TRUE(ShownOnBar(editor->bbVDM));
+  EXPECT_TRUE(ShownOnBar(editor->bbCLK));
   editor->Edit1->setText("  7/1 ");
-  editor->bbVED->click();
-  editor->bbSPEC->click();
+  editor->bbVDM->click();
+  editor->bbCLK->click();
   EXPECT_TRUE(messages.Shown.empty());
   EXPECT_EQ(editor->Edit1->text(), "7/1");
   const std::string base = (window.ProgramFolder()).toStdString();
@@ -67,7 +67,7 @@ TEST_F(DocumentButtonsTest, AStoredProjectsNumberIsRefused) {
   editor->Edit1->setText("15");
   window.activateWindow();
   editor->Edit2->setFocus();
-  editor->bbSPEC->click();
+  editor->bbCLK->click();
   EXPECT_EQ(messages.RaisedErrors, std::vector<std::string>{"Укажите уникальный номер проекта !"});
   EXPECT_TRUE(shell.Opened.empty());
   EXPECT_EQ(QApplication::focusWidget(), editor->Edit1);
