@@ -1,5 +1,7 @@
 #include "field_text.h"
 
+#include "cp1251.h"
+
 namespace ovalto {
 
 namespace {
@@ -23,6 +25,8 @@ std::string BlankSeparators(std::string_view text) {
   }
   return clean;
 }
+
+std::string StorableText(std::string_view text) { return Cp1251ToUtf8(Utf8ToCp1251(BlankSeparators(text))); }
 
 std::string CutToLength(std::string_view text, size_t characters) {
   size_t end = 0;

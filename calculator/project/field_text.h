@@ -14,6 +14,12 @@ inline constexpr std::string_view kPilcrow = "\xC2\xB6";  // ¶ in UTF-8; byte 0
 // Every character below 32 (TAB, CR, LF …) and every pilcrow becomes a blank.
 std::string BlankSeparators(std::string_view text);
 
+// The text as the file will give it back: separators blanked, and every
+// character that code page 1251 cannot hold (λ, ², …) shown as the "?" the
+// file will store, so that what the user sees after a save is what comes
+// back after a restart.
+std::string StorableText(std::string_view text);
+
 // At most `characters` characters (not bytes) of a UTF-8 text.
 std::string CutToLength(std::string_view text, size_t characters);
 

@@ -16,7 +16,7 @@ inline constexpr size_t kDeveloperLength = 32;
 struct ProjectRecord {
   std::string Number;       // the unique key, at most 32 characters
   std::string DateText;     // dd.MM.yyyy
-  std::string ProjectName;  //
+  std::string ProjectName;  // unbounded, as the note and the tree text
   std::string Developer;    // at most 32 characters
   std::string Note;         // each memo line followed by a pilcrow
   std::string TreeText;     // the project tree in its text form

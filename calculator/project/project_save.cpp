@@ -1,5 +1,6 @@
 #include "project_save.h"
 
+#include "cp1251.h"
 #include "field_text.h"
 #include "tree_text.h"
 
@@ -7,7 +8,7 @@ namespace ovalto {
 
 namespace {
 
-std::string CleanField(const std::string& typed) { return TrimBlanks(BlankSeparators(typed)); }
+std::string CleanField(const std::string& typed) { return TrimBlanks(StorableText(typed)); }
 
 }  // namespace
 
@@ -32,8 +33,12 @@ std::optional<FormError> CheckProjectForm(ProjectForm& form, const ProjectTable&
 size_t StoreProject(ProjectTable& table, std::optional<size_t> openRow, const ProjectForm& form) {
   const size_t row = openRow ? *openRow : table.size();
   if (row == table.size()) table.emplace_back();
-  table[row] = {CutToLength(form.Number, kNumberLength),       FormatDateText(*form.Date), form.ProjectName,
-                CutToLength(form.Developer, kDeveloperLength), NoteOf(form.NoteLines),     form.TreeText};
+  table[row] = {CutToLength(form.Number, kNumberLength),
+                FormatDateText(*form.Date),
+                form.ProjectName,
+                CutToLength(form.Developer, kDeveloperLength),
+                NoteOf(form.NoteLines),
+                Cp1251ToUtf8(Utf8ToCp1251(form.TreeText))};
   return row;
 }
 
@@ -42,7 +47,7 @@ std::vector<std::string> NoteLinesOf(const std::string& note) { return SplitAtPi
 std::string NoteOf(const std::vector<std::string>& lines) {
   std::string note;
   for (const std::string& line : lines) {
-    note += BlankSeparators(line);
+    note += StorableText(line);
     note += kPilcrow;
   }
   return note;

@@ -34,7 +34,7 @@ TreeNode& AddSystem(ProjectTree& tree, TreeNode& parent) {
 bool CanRename(const TreeNode& node) { return node.Level() == 1 || node.Level() == 2; }
 
 std::string EditedText(const std::string& typed) {
-  std::string text = BlankSeparators(typed);
+  std::string text = StorableText(typed);
   return TrimBlanks(text).empty() ? "...?" : text;
 }
 

@@ -30,8 +30,8 @@ TreeNode& AddSystem(ProjectTree& tree, TreeNode& parent);
 // Only systems and objects are renamed in place.
 bool CanRename(const TreeNode& node);
 
-// The text a finished edit stores: separators blanked, and "...?" for a text
-// that is blank.
+// The text a finished edit stores: as the file will hold it, and "...?"
+// for a text that is blank.
 std::string EditedText(const std::string& typed);
 
 // "Удалить "…" со всеми вложениями ?"

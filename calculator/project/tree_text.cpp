@@ -1,5 +1,6 @@
 #include "tree_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -18,11 +19,11 @@ void AppendPieces(const TreeNode& node, std::string& text) {
   for (const auto& child : node.Children()) AppendPieces(*child, text);
 }
 
-// The image index as the first two characters of a line give it.
+// The image index as the first two characters of a line give it; a line of
+// one character (the end of a cut text) is that one digit.
 std::optional<int> ImageOf(const std::string& line) {
-  if (line.size() < 2) return std::nullopt;
-  std::string_view digits(line.data(), 2);
-  if (digits.front() == ' ') digits.remove_prefix(1);
+  std::string_view digits(line.data(), std::min<size_t>(line.size(), 2));
+  if (!digits.empty() && digits.front() == ' ') digits.remove_prefix(1);
   if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
   int image = 0;
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), image);
@@ -62,7 +63,7 @@ ParsedTree ParseTreeText(const std::string& treeText) {
       parsed.Error = std::move(error);
       break;
     }
-    NodeSpec node{*image, BlankSeparators(rest.substr(2)), {}};
+    NodeSpec node{*image, BlankSeparators(rest.substr(std::min<size_t>(rest.size(), 2))), {}};
     path.resize(static_cast<size_t>(level));
     std::vector<NodeSpec>& siblings = path.empty() ? parsed.TopLevel : path.back()->Children;
     siblings.push_back(std::move(node));

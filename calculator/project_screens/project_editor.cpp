@@ -18,9 +18,10 @@ QLineEdit* FieldEdit(const char* name, int maxLength, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(QLatin1String(name));
   if (maxLength > 0) edit->setMaxLength(maxLength);
-  // A TAB or a pilcrow pasted in would split the stored line.
+  // A TAB or a pilcrow pasted in would split the stored line, and the user
+  // should see now what the file will give back.
   QObject::connect(edit, &QLineEdit::editingFinished, edit, [edit] {
-    const QString clean = QString::fromStdString(BlankSeparators(edit->text().toStdString()));
+    const QString clean = QString::fromStdString(StorableText(edit->text().toStdString()));
     if (clean != edit->text()) edit->setText(clean);
   });
   return edit;
@@ -168,7 +169,7 @@ void ProjectEditor::CleanMemo() {
   // separator in a line would split the stored record.
   const QStringList lines = Memo1->toPlainText().split(QLatin1Char('\n'));
   QStringList clean;
-  for (const QString& line : lines) clean << QString::fromStdString(BlankSeparators(line.toStdString()));
+  for (const QString& line : lines) clean << QString::fromStdString(StorableText(line.toStdString()));
   const QString text = clean.join(QLatin1Char('\n'));
   if (text != Memo1->toPlainText()) Memo1->setPlainText(text);
 }

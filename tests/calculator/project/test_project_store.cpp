@@ -79,6 +79,26 @@ TEST(ProjectStore, TextTypedWithSeparatorsInEveryFieldComesBackInItsPlace) {
   EXPECT_EQ(restarted.Table()[1].Number, "x");
 }
 
+TEST(ProjectStore, TextTheCodePageLacksIsKeptAsTheFileGivesItBack) {
+  testing::ProjectFolder folder;
+  ProjectStore store(folder.Path());
+  ProjectForm form{"λ-1", CivilDate{2026, 12, 9}, "Δp ≤ 5 м²", "Иванов ✓", {"λ = 0,04"}, "00СИСТЕМЫ¶\t09Сеть λ¶"};
+  const ProjectStore::SaveResult saved = store.Save(form, std::nullopt);
+  ASSERT_TRUE(saved.Saved());
+  EXPECT_EQ(form.Number, "?-1") << "the editor shows what is stored";
+
+  ProjectStore restarted(folder.Path());
+  ASSERT_FALSE(restarted.Load());
+  EXPECT_EQ(restarted.Table(), store.Table()) << "the list after a save is the list after a restart";
+  EXPECT_EQ(store.Table()[0].ProjectName, "?p ? 5 м?");
+  EXPECT_EQ(store.Table()[0].Note, "? = 0,04¶");
+  EXPECT_EQ(store.Table()[0].TreeText, "00СИСТЕМЫ¶\t09Сеть ?¶");
+
+  ProjectForm same = Form("μ-1");
+  EXPECT_EQ(store.Save(same, std::nullopt).Check->Text, "Укажите уникальный номер проекта !")
+      << "numbers that the file would make equal";
+}
+
 TEST(ProjectStore, UnreadableFileIsKeptBesideBeforeTheFirstWrite) {
   testing::ProjectFolder folder;
   const std::string damaged = "1\td\tn\tdev\t\t00R\xB6\t\t\t16x\xB6\r\nno tabs here\r\n";

@@ -140,6 +140,7 @@ TEST(TreeEditing, RenameRules) {
   EXPECT_EQ(EditedText("   "), "...?");
   EXPECT_EQ(EditedText("\t¶"), "...?");
   EXPECT_EQ(EditedText("  Отопление "), "  Отопление ");
+  EXPECT_EQ(EditedText("Сеть λ"), "Сеть ?") << "as the file will give it back";
   EXPECT_EQ(DeleteQuestion(object), "Удалить \"ТРУБОПРОВОД\" со всеми вложениями ?");
 }
 

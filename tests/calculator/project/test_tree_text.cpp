@@ -62,6 +62,10 @@ TEST(TreeText, EmptyTextIsAnEmptyTreeAndTextAfterTheLastPilcrowIsKept) {
   const ParsedTree parsed = ParseTreeText("00R¶\t09tail");
   ASSERT_EQ(parsed.TopLevel[0].Children.size(), 1u);
   EXPECT_EQ(parsed.TopLevel[0].Children[0].Text, "tail");
+  const ParsedTree cut = ParseTreeText("00R¶\t9");
+  ASSERT_TRUE(cut.Complete()) << "a text cut after one digit still reads";
+  EXPECT_EQ(cut.TopLevel[0].Children.at(0).Image, 9);
+  EXPECT_EQ(cut.TopLevel[0].Children.at(0).Text, "");
   EXPECT_EQ(SplitAtPilcrows("a¶b¶"), (std::vector<std::string>{"a", "b"}));
   EXPECT_EQ(SplitAtPilcrows("a¶b"), (std::vector<std::string>{"a", "b"}));
 }
