@@ -21,8 +21,6 @@ namespace ovalto {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr int kPipeline = 10, kTank = 11, kRectangularDuct = 12, kCylindricalDuct = 13;
-constexpr int kHandLine = 16, kSizedLine = 14, kDetailsBranch = 15;
 // Far more rows than any real object needs (a few layers, each copied onto
 // its fittings); more come only from a thickness no object has. The whole
 // list is bounded too, so that a stored project can never exhaust memory.
@@ -70,13 +68,13 @@ std::string CoveringMakerLine(int coveringRow) {
 // the layer or covering.
 double ObjectQuantity(int kind, double lengthM, double d, double h, bool tube) {
   switch (kind) {
-    case kPipeline:
+    case kImagePipeline:
       return tube ? lengthM : kPi * lengthM * d / 1000;
-    case kTank:
+    case kImageTank:
       return kPi * (h / 1000) * (d / 1000) + 2 * (d / 1000) * (d / 1000);
-    case kRectangularDuct:
+    case kImageRectangularDuct:
       return 2 * lengthM * (d / 1000 + h / 1000);
-    case kCylindricalDuct:
+    case kImageCylindricalDuct:
       return kPi * lengthM * (d / 1000);
     default:
       return 0;
@@ -110,7 +108,7 @@ class Builder {
       if (tree_[system].Level != 1) continue;
       for (std::size_t object : Children(system)) {
         const int image = tree_[object].Image;
-        if (image >= kPipeline && image <= kCylindricalDuct) ProcessObject(object);
+        if (image >= kImagePipeline && image <= kImageCylindricalDuct) ProcessObject(object);
       }
     }
   }
@@ -156,7 +154,7 @@ class Builder {
     object.Kind = tree_[node].Image;
     for (std::size_t line : Children(node)) {
       const int image = tree_[line].Image;
-      if (image != kHandLine && image != kSizedLine) continue;
+      if (image != kImageEnteredLine && image != kImageCalculatedLine) continue;
       if (ReadObjectLine(tree_[line].Text, object) == LineReading::BadNumber) BadNumber(line);
     }
     return object;
@@ -187,9 +185,9 @@ class Builder {
     if (layers_.RemainingMm <= 0) AddCoveringRow();
     AddAccessories(totals_, 0, 0);
     for (std::size_t branch : Children(node)) {
-      if (tree_[branch].Image != kDetailsBranch) continue;
+      if (tree_[branch].Image != kImageDetails) continue;
       for (std::size_t line : Children(branch)) {
-        if (tree_[line].Image >= kBend && tree_[line].Image <= kEndCap) ProcessDetail(line);
+        if (tree_[line].Image >= kImageFirstDetail && tree_[line].Image <= kImageLastDetail) ProcessDetail(line);
       }
       break;  // only the first details branch
     }
@@ -197,7 +195,7 @@ class Builder {
 
   void AddLayerRows() {
     const double lengthM = object_.LengthM;
-    const bool pipeline = object_.Kind == kPipeline;
+    const bool pipeline = object_.Kind == kImagePipeline;
     const std::vector<InsulationProduct>& products = index_.Source().Insulation;
     for (std::size_t k = 0; k < layers_.Layers.size(); ++k) {
       const InsulationLayer& layer = layers_.Layers[k];

@@ -11,14 +11,13 @@
 #include "engine/engine_state.h"
 #include "materials/covering_search.h"
 #include "materials/insulation_layers.h"
+#include "project_tree.h"
 #include "recording_message_boxes.h"
 #include "tables/reference_tables.h"
 #include "text_case.h"
 
 namespace ovalto {
 namespace {
-
-constexpr int kPipeline = 10, kTank = 11, kRectangularDuct = 12, kCylindricalDuct = 13;
 
 // The fitting kinds of the detail lines (images 2 to 8), upper case as read.
 const std::vector<std::string> kFittingKinds = {
@@ -80,7 +79,7 @@ class CatalogueCoverage : public ::testing::Test {
     EXPECT_FALSE(layers.Layers.empty()) << what;
     EXPECT_LE(layers.RemainingMm, 0) << what;
     if (layers.Layers.empty() || layers.RemainingMm > 0) return 0;
-    if (kind == kPipeline) {
+    if (kind == kImagePipeline) {
       const bool tube = catalogues_.Insulation[layers.Layers[0].Product].InnerDiameterMm > 0;
       EXPECT_EQ(tube, LineHasTubeFor(line, size)) << what;
     }
@@ -95,11 +94,11 @@ class CatalogueCoverage : public ::testing::Test {
       if (type != "БЕЗ ПОКРЫТИЯ") {
         const std::optional<ObjectCovering> found = FindObjectCovering(index_, kind, type, outer);
         EXPECT_TRUE(found) << with;
-        if (found && kind == kPipeline && sheet) {
+        if (found && kind == kImagePipeline && sheet) {
           EXPECT_TRUE(found->PipeCover) << with << " outer " << outer;
         }
       }
-      if (kind != kPipeline) continue;
+      if (kind != kImagePipeline) continue;
       for (const std::string& fittingKind : kFittingKinds) {
         // A reducer to the pipe's own size is the hardest to cover: any
         // smaller end fits every cover that this one fits.
@@ -128,7 +127,7 @@ TEST_F(CatalogueCoverage, EveryObjectFindsItsLayersCoveringAndFittingCovers) {
   for (const PipeSizeRecord& pipe : PipeSizeTable) {
     for (double t : thicknesses) {
       for (const std::string& line : PipelineLines(pipe.OuterDiameterMm, t)) {
-        cases += CheckObject(kPipeline, line, pipe.OuterDiameterMm, 0, t);
+        cases += CheckObject(kImagePipeline, line, pipe.OuterDiameterMm, 0, t);
       }
     }
   }
@@ -137,9 +136,9 @@ TEST_F(CatalogueCoverage, EveryObjectFindsItsLayersCoveringAndFittingCovers) {
   for (double size : typedSizes) {
     for (double height : typedSizes) {
       for (double t : thicknesses) {
-        for (const std::string& line : {Line(1), Line(4)}) cases += CheckObject(kTank, line, size, height, t);
+        for (const std::string& line : {Line(1), Line(4)}) cases += CheckObject(kImageTank, line, size, height, t);
         for (const std::string& line : {Line(6), Line(7)}) {
-          cases += CheckObject(kRectangularDuct, line, size, height, t);
+          cases += CheckObject(kImageRectangularDuct, line, size, height, t);
         }
       }
     }
@@ -147,7 +146,7 @@ TEST_F(CatalogueCoverage, EveryObjectFindsItsLayersCoveringAndFittingCovers) {
   for (const DuctSizeRecord& duct : DuctSizeTable) {
     for (double t : thicknesses) {
       for (const std::string& line : {Line(6), Line(7)}) {
-        cases += CheckObject(kCylindricalDuct, line, duct.DiameterMm, 0, t);
+        cases += CheckObject(kImageCylindricalDuct, line, duct.DiameterMm, 0, t);
       }
     }
   }
