@@ -42,8 +42,6 @@ struct BuildStop : std::runtime_error {
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
-bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
-
 bool MetalSheetCovering(const std::string& coveringType) {
   return Contains(coveringType, "CT") || Contains(coveringType, "AL");
 }
