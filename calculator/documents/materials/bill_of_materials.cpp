@@ -277,7 +277,8 @@ class Builder {
       return;
     }
     const CoveringItem& c = index_.Source().Coverings[*cover];
-    const bool covered = CoveringTypeRow(object_.CoveringType) > 0;
+    const int coveringRow = CoveringTypeRow(object_.CoveringType);
+    const bool covered = coveringRow > 0;
     const std::string label = std::string(DetailLabel(image)) + "=" + FormatGeneral(m);
     const std::string code = DrawingCode(image);
     const FittingGeometry geometry{object_.SizeMm, t, detail.SmallMm};
@@ -290,7 +291,6 @@ class Builder {
       if (copy.Quantity > 0) Append(std::move(copy));
     }
     if (covered) {
-      const int coveringRow = CoveringTypeRow(object_.CoveringType);
       MaterialRow row;
       row.GroupLabel = label;
       row.MakerLine = CoveringMakerLine(coveringRow);
