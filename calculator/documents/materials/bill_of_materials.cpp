@@ -261,7 +261,11 @@ class Builder {
     DetailReading detail;
     const LineReading reading = ReadDetailLine(tree_[line].Text, detail);
     if (reading == LineReading::Skipped) return;
-    if (reading == LineReading::BadNumber || detail.Count > kLargestDetailCount) BadNumber(line);
+    if (reading == LineReading::BadNumber) BadNumber(line);
+    if (detail.Count > kLargestDetailCount) {
+      throw BuildStop("Объект " + Quoted(objectName_) + ": в строке " + Quoted(tree_[line].Text) +
+                      " деталей больше, чем " + FormatGeneral(kLargestDetailCount) + ".");
+    }
     // Without insulation there is nothing to size a fitting's cover on;
     // the object's warning already says so.
     if (layers_.Layers.empty()) return;
