@@ -31,6 +31,8 @@ std::string UpperCase(std::string_view text) {
   return upper;
 }
 
+bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
+
 bool SameText(std::string_view a, std::string_view b) { return a.size() == b.size() && UpperCase(a) == UpperCase(b); }
 
 std::string_view FirstChars(std::string_view text, std::size_t count) {

@@ -10,6 +10,9 @@ namespace ovalto {
 // Upper case of the Latin and Cyrillic letters; every other byte unchanged.
 std::string UpperCase(std::string_view text);
 
+// The text holds the part, letter case as it is.
+bool Contains(std::string_view text, std::string_view part);
+
 // Equal after upper-casing both.
 bool SameText(std::string_view a, std::string_view b);
 

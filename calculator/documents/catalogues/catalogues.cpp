@@ -30,16 +30,18 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 }
 
 // Cuts up to N fields from the front of a line; a field counts only when a
-// TAB follows it, so the text after a line's last TAB is never read.
+// TAB follows it, so the text after a line's last TAB is never read. Only
+// what follows a cut is held to 255 characters, so a long first column
+// leaves the others whole.
 template <std::size_t N>
 std::array<std::string, N> CutFields(std::string_view line) {
   std::array<std::string, N> fields;
-  std::string rest(FirstChars(line, kRestChars));
+  std::string_view rest = line;
   for (std::size_t i = 0; i < N; ++i) {
     const std::size_t tab = rest.find('\t');
-    if (tab == std::string::npos) break;
-    fields[i] = std::string(FirstChars(std::string_view(rest).substr(0, tab), kFieldChars));
-    rest = std::string(FirstChars(std::string_view(rest).substr(tab + 1), kRestChars));
+    if (tab == std::string_view::npos) break;
+    fields[i] = std::string(FirstChars(rest.substr(0, tab), kFieldChars));
+    rest = FirstChars(rest.substr(tab + 1), kRestChars);
   }
   return fields;
 }

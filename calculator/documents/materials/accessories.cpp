@@ -9,10 +9,6 @@ namespace {
 
 constexpr const char* kAluminium = "алюминевая";
 
-bool Contains(const std::string& upperText, const char* upperPart) {
-  return upperText.find(upperPart) != std::string::npos;
-}
-
 std::string AccessoryLabel(const AccessoryOwner& owner, DocumentKind document) {
   if (document == DocumentKind::Specification) return "Аксессуар";
   std::string label(DetailLabel(owner.DetailImage));

@@ -21,8 +21,6 @@ namespace ovalto {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr int kPipeline = 10, kTank = 11, kRectangularDuct = 12, kCylindricalDuct = 13;
-constexpr int kHandLine = 16, kSizedLine = 14, kDetailsBranch = 15;
 // Far more rows than any real object needs (a few layers, each copied onto
 // its fittings); more come only from a thickness no object has. The whole
 // list is bounded too, so that a stored project can never exhaust memory.
@@ -43,8 +41,6 @@ struct BuildStop : std::runtime_error {
 };
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
-
-bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
 
 bool MetalSheetCovering(const std::string& coveringType) {
   return Contains(coveringType, "CT") || Contains(coveringType, "AL");
@@ -70,13 +66,13 @@ std::string CoveringMakerLine(int coveringRow) {
 // the layer or covering.
 double ObjectQuantity(int kind, double lengthM, double d, double h, bool tube) {
   switch (kind) {
-    case kPipeline:
+    case kImagePipeline:
       return tube ? lengthM : kPi * lengthM * d / 1000;
-    case kTank:
+    case kImageTank:
       return kPi * (h / 1000) * (d / 1000) + 2 * (d / 1000) * (d / 1000);
-    case kRectangularDuct:
+    case kImageRectangularDuct:
       return 2 * lengthM * (d / 1000 + h / 1000);
-    case kCylindricalDuct:
+    case kImageCylindricalDuct:
       return kPi * lengthM * (d / 1000);
     default:
       return 0;
@@ -110,7 +106,7 @@ class Builder {
       if (tree_[system].Level != 1) continue;
       for (std::size_t object : Children(system)) {
         const int image = tree_[object].Image;
-        if (image >= kPipeline && image <= kCylindricalDuct) ProcessObject(object);
+        if (image >= kImagePipeline && image <= kImageCylindricalDuct) ProcessObject(object);
       }
     }
   }
@@ -156,7 +152,7 @@ class Builder {
     object.Kind = tree_[node].Image;
     for (std::size_t line : Children(node)) {
       const int image = tree_[line].Image;
-      if (image != kHandLine && image != kSizedLine) continue;
+      if (image != kImageEnteredLine && image != kImageCalculatedLine) continue;
       if (ReadObjectLine(tree_[line].Text, object) == LineReading::BadNumber) BadNumber(line);
     }
     return object;
@@ -187,9 +183,9 @@ class Builder {
     if (layers_.RemainingMm <= 0) AddCoveringRow();
     AddAccessories(totals_, 0, 0);
     for (std::size_t branch : Children(node)) {
-      if (tree_[branch].Image != kDetailsBranch) continue;
+      if (tree_[branch].Image != kImageDetails) continue;
       for (std::size_t line : Children(branch)) {
-        if (tree_[line].Image >= kBend && tree_[line].Image <= kEndCap) ProcessDetail(line);
+        if (tree_[line].Image >= kImageFirstDetail && tree_[line].Image <= kImageLastDetail) ProcessDetail(line);
       }
       break;  // only the first details branch
     }
@@ -197,7 +193,7 @@ class Builder {
 
   void AddLayerRows() {
     const double lengthM = object_.LengthM;
-    const bool pipeline = object_.Kind == kPipeline;
+    const bool pipeline = object_.Kind == kImagePipeline;
     const std::vector<InsulationProduct>& products = index_.Source().Insulation;
     for (std::size_t k = 0; k < layers_.Layers.size(); ++k) {
       const InsulationLayer& layer = layers_.Layers[k];
@@ -265,7 +261,11 @@ class Builder {
     DetailReading detail;
     const LineReading reading = ReadDetailLine(tree_[line].Text, detail);
     if (reading == LineReading::Skipped) return;
-    if (reading == LineReading::BadNumber || detail.Count > kLargestDetailCount) BadNumber(line);
+    if (reading == LineReading::BadNumber) BadNumber(line);
+    if (detail.Count > kLargestDetailCount) {
+      throw BuildStop("Объект " + Quoted(objectName_) + ": в строке " + Quoted(tree_[line].Text) +
+                      " деталей больше, чем " + FormatGeneral(kLargestDetailCount) + ".");
+    }
     // Without insulation there is nothing to size a fitting's cover on;
     // the object's warning already says so.
     if (layers_.Layers.empty()) return;
@@ -281,7 +281,8 @@ class Builder {
       return;
     }
     const CoveringItem& c = index_.Source().Coverings[*cover];
-    const bool covered = CoveringTypeRow(object_.CoveringType) > 0;
+    const int coveringRow = CoveringTypeRow(object_.CoveringType);
+    const bool covered = coveringRow > 0;
     const std::string label = std::string(DetailLabel(image)) + "=" + FormatGeneral(m);
     const std::string code = DrawingCode(image);
     const FittingGeometry geometry{object_.SizeMm, t, detail.SmallMm};
@@ -294,7 +295,6 @@ class Builder {
       if (copy.Quantity > 0) Append(std::move(copy));
     }
     if (covered) {
-      const int coveringRow = CoveringTypeRow(object_.CoveringType);
       MaterialRow row;
       row.GroupLabel = label;
       row.MakerLine = CoveringMakerLine(coveringRow);

@@ -1,10 +1,11 @@
 #include "materials/covering_search.h"
 
+#include "project_tree.h"
+
 namespace ovalto {
 
 namespace {
 
-constexpr int kPipeline = 10;
 constexpr double kCoverBound = 10000;
 
 }  // namespace
@@ -13,7 +14,7 @@ std::optional<ObjectCovering> FindObjectCovering(const CatalogueIndex& index, in
                                                  const std::string& coveringType, double outerDiameterMm) {
   const std::vector<std::size_t>& rows = index.CoveringRowsOf(coveringType);
   const std::vector<CoveringItem>& items = index.Source().Coverings;
-  if (objectKind == kPipeline) {
+  if (objectKind == kImagePipeline) {
     std::optional<std::size_t> best;
     double bestExcess = kCoverBound;
     for (std::size_t row : rows) {

@@ -5,18 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "project_tree.h"
+
 namespace ovalto {
 
-// Tree images of the detail lines.
-enum DetailImage {
-  kBend = 2,
-  kFlange = 3,
-  kValve = 4,
-  kTee = 5,
-  kConcentricReducer = 6,
-  kEccentricReducer = 7,
-  kEndCap = 8
-};
+// The detail lines' tree images one by one, in the order the project tree
+// gives them.
+enum DetailImage { kBend = kImageFirstDetail, kFlange, kValve, kTee, kConcentricReducer, kEccentricReducer, kEndCap };
+static_assert(static_cast<int>(kEndCap) == static_cast<int>(kImageLastDetail));
 
 // The detail's label in the documents, beginning with a blank (" Отвод");
 // empty for any other image.

@@ -2,13 +2,13 @@
 
 #include <optional>
 
+#include "project_tree.h"
 #include "text_case.h"
 
 namespace ovalto {
 
 namespace {
 
-constexpr int kPipeline = 10;
 constexpr double kTubeBound = 100000;
 constexpr double kRollBound = 10000;
 
@@ -104,7 +104,7 @@ LayerChoice ChooseInsulationLayers(const CatalogueIndex& index, const ObjectRead
     ++pass;
     const Search search{index, object.InsulationType, d, remaining, prefixMode};
     std::optional<std::size_t> product;
-    if (pass == 1 && object.Kind == kPipeline) {
+    if (pass == 1 && object.Kind == kImagePipeline) {
       product = search.TubeReachingThickness();
       if (!product) product = search.ThickestTube();
     }

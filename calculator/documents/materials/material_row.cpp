@@ -6,14 +6,6 @@
 
 namespace ovalto {
 
-std::vector<MaterialRow> RowsOfObject(const std::vector<MaterialRow>& rows, int nodeIndex) {
-  std::vector<MaterialRow> own;
-  for (const MaterialRow& row : rows) {
-    if (row.NodeIndex == nodeIndex) own.push_back(row);
-  }
-  return own;
-}
-
 std::vector<MaterialRow> MergeByName(const std::vector<MaterialRow>& rows) {
   std::vector<MaterialRow> merged;
   std::unordered_map<std::string, std::size_t> firstOfName;

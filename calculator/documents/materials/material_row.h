@@ -32,9 +32,6 @@ struct MaterialRow {
   std::string DrawingCode;      // typical installation drawing; empty on accessory rows
 };
 
-// The rows of one object, in list order.
-std::vector<MaterialRow> RowsOfObject(const std::vector<MaterialRow>& rows, int nodeIndex);
-
 // The specification's form: rows of the same Name (case-sensitive) summed
 // into the first of them, rows without a positive quantity dropped, order
 // kept.

@@ -11,14 +11,13 @@
 #include "engine/engine_state.h"
 #include "materials/covering_search.h"
 #include "materials/insulation_layers.h"
+#include "project_tree.h"
 #include "recording_message_boxes.h"
 #include "tables/reference_tables.h"
 #include "text_case.h"
 
 namespace ovalto {
 namespace {
-
-constexpr int kPipeline = 10, kTank = 11, kRectangularDuct = 12, kCylindricalDuct = 13;
 
 // The fitting kinds of the detail lines (images 2 to 8), upper case as read.
 const std::vector<std::string> kFittingKinds = {
@@ -65,7 +64,9 @@ class CatalogueCoverage : public ::testing::Test {
   }
 
   // One object under every covering; returns the number of cases checked.
-  std::size_t CheckObject(int kind, const std::string& line, double size, double height, double thickness) {
+  // A fitting's cover depends on the size and thickness, not on the line.
+  std::size_t CheckObject(int kind, const std::string& line, double size, double height, double thickness,
+                          bool withFittings = true) {
     ObjectReading object;
     object.Kind = kind;
     object.SizeMm = size;
@@ -80,7 +81,7 @@ class CatalogueCoverage : public ::testing::Test {
     EXPECT_FALSE(layers.Layers.empty()) << what;
     EXPECT_LE(layers.RemainingMm, 0) << what;
     if (layers.Layers.empty() || layers.RemainingMm > 0) return 0;
-    if (kind == kPipeline) {
+    if (kind == kImagePipeline) {
       const bool tube = catalogues_.Insulation[layers.Layers[0].Product].InnerDiameterMm > 0;
       EXPECT_EQ(tube, LineHasTubeFor(line, size)) << what;
     }
@@ -95,11 +96,11 @@ class CatalogueCoverage : public ::testing::Test {
       if (type != "БЕЗ ПОКРЫТИЯ") {
         const std::optional<ObjectCovering> found = FindObjectCovering(index_, kind, type, outer);
         EXPECT_TRUE(found) << with;
-        if (found && kind == kPipeline && sheet) {
+        if (found && kind == kImagePipeline && sheet) {
           EXPECT_TRUE(found->PipeCover) << with << " outer " << outer;
         }
       }
-      if (kind != kPipeline) continue;
+      if (kind != kImagePipeline || !withFittings) continue;
       for (const std::string& fittingKind : kFittingKinds) {
         // A reducer to the pipe's own size is the hardest to cover: any
         // smaller end fits every cover that this one fits.
@@ -128,7 +129,7 @@ TEST_F(CatalogueCoverage, EveryObjectFindsItsLayersCoveringAndFittingCovers) {
   for (const PipeSizeRecord& pipe : PipeSizeTable) {
     for (double t : thicknesses) {
       for (const std::string& line : PipelineLines(pipe.OuterDiameterMm, t)) {
-        cases += CheckObject(kPipeline, line, pipe.OuterDiameterMm, 0, t);
+        cases += CheckObject(kImagePipeline, line, pipe.OuterDiameterMm, 0, t);
       }
     }
   }
@@ -137,9 +138,9 @@ TEST_F(CatalogueCoverage, EveryObjectFindsItsLayersCoveringAndFittingCovers) {
   for (double size : typedSizes) {
     for (double height : typedSizes) {
       for (double t : thicknesses) {
-        for (const std::string& line : {Line(1), Line(4)}) cases += CheckObject(kTank, line, size, height, t);
+        for (const std::string& line : {Line(1), Line(4)}) cases += CheckObject(kImageTank, line, size, height, t);
         for (const std::string& line : {Line(6), Line(7)}) {
-          cases += CheckObject(kRectangularDuct, line, size, height, t);
+          cases += CheckObject(kImageRectangularDuct, line, size, height, t);
         }
       }
     }
@@ -147,12 +148,37 @@ TEST_F(CatalogueCoverage, EveryObjectFindsItsLayersCoveringAndFittingCovers) {
   for (const DuctSizeRecord& duct : DuctSizeTable) {
     for (double t : thicknesses) {
       for (const std::string& line : {Line(6), Line(7)}) {
-        cases += CheckObject(kCylindricalDuct, line, duct.DiameterMm, 0, t);
+        cases += CheckObject(kImageCylindricalDuct, line, duct.DiameterMm, 0, t);
       }
     }
   }
   std::cout << "Coverage cases: " << cases << "\n";
   EXPECT_GT(cases, 100000u);
+}
+
+// The calculation offers all seven lines whatever it insulates, and a sized
+// object carries its line into the project. Every fourth thickness keeps
+// the walk short; the tubes' walls and the rolls' steps lie closer.
+TEST_F(CatalogueCoverage, SizedObjectsOfAnyLineFindTheirLayersAndCovering) {
+  const std::vector<double> thicknesses = Thicknesses();
+  std::size_t cases = 0;
+  for (const InsulationTypeRecord& line : InsulationTypeTable) {
+    const std::string name(line.LineName);
+    for (std::size_t step = 0; step < thicknesses.size(); step += 4) {
+      const double t = thicknesses[step];
+      for (const PipeSizeRecord& pipe : PipeSizeTable) {
+        cases += CheckObject(kImagePipeline, name, pipe.OuterDiameterMm, 0, t, false);
+      }
+      for (const DuctSizeRecord& duct : DuctSizeTable) {
+        cases += CheckObject(kImageCylindricalDuct, name, duct.DiameterMm, 0, t);
+      }
+      for (double size : {50.0, 1000.0, 10000.0}) {
+        cases += CheckObject(kImageTank, name, size, size, t);
+        cases += CheckObject(kImageRectangularDuct, name, size, size, t);
+      }
+    }
+  }
+  std::cout << "Coverage cases of sized objects: " << cases << "\n";
 }
 
 }  // namespace

@@ -77,6 +77,12 @@ TEST(Catalogues, ConvertsOnlyTheLowerCaseSquareMetreAndCutsLongTexts) {
   EXPECT_EQ(rows[0].Unit, "М2");
   EXPECT_EQ(rows[1].Name, std::string(64, 'x'));
   EXPECT_EQ(rows[1].Unit, "метро");
+  // A first column of 250 characters still leaves the sizes after it read.
+  const auto longMark = Insulation(std::string(250, 'M') + "\tТрубка A\tм\t15\t6\t\t2\t\t\r\n");
+  ASSERT_EQ(longMark.size(), 1u);
+  EXPECT_EQ(longMark[0].Mark, std::string(64, 'M'));
+  EXPECT_EQ(longMark[0].InnerDiameterMm, 15);
+  EXPECT_EQ(longMark[0].LengthM, 2);
 }
 
 TEST(Catalogues, ReadsTheDecimalCommaWhateverTheLocaleAndRefusesThePoint) {

@@ -35,6 +35,15 @@ TEST(ReadObjectLine, ReadsBothWordingsByTheirUpperCasedKeys) {
   EXPECT_EQ(sized.HeightMm, 300);
   EXPECT_EQ(sized.LengthM, 20);
   EXPECT_EQ(sized.Purpose, "ПК П");
+
+  // The first key of the list decides, wherever it stands in the line; a
+  // purpose keeps eight characters.
+  ObjectReading odd;
+  EXPECT_EQ(ReadObjectLine("Длина по диаметру = 5", odd), LineReading::Read);
+  EXPECT_EQ(odd.SizeMm, 5);
+  EXPECT_EQ(odd.LengthM, 0);
+  EXPECT_EQ(ReadObjectLine("Назначение : \"Предотвращение О\"", odd), LineReading::Read);
+  EXPECT_EQ(odd.Purpose, "ПРЕДОТВР");
 }
 
 TEST(ReadObjectLine, SkipsLinesItDoesNotKnowAndReportsNumbersThatDoNotRead) {
