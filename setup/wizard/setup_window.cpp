@@ -341,9 +341,10 @@ void TfMain::CompleteStep() {
     const QTableWidgetItem* cell = SGD->item(row, 1);
     values[static_cast<std::size_t>(row)] = cell ? cell->text().toStdString() : std::string();
   }
+  WriteUserData(values, services_.UserData);
   LU2->setText(QStringLiteral("Создание пунктов меню ..."));
   LU2->repaint();
-  CompleteInstallation(target_, values, services_.UserData, services_.Places);
+  CreateMenuEntries(target_, services_.Places);
   LU2->setText(QString());
   QApplication::processEvents();
   SGD->hide();
