@@ -150,11 +150,11 @@ TfMain::TfMain(SetupServices services, QWidget* parent) : QDialog(parent), servi
 
   edPATH = new QLineEdit(Panel2);
   edPATH->setObjectName(QStringLiteral("edPATH"));
-  edPATH->setGeometry(64, 36, 329, 22);
+  edPATH->setGeometry(64, 32, 329, 22);
   bbPATH = new QPushButton(QStringLiteral("..."), Panel2);
   bbPATH->setObjectName(QStringLiteral("bbPATH"));
   bbPATH->setToolTip(QStringLiteral("обзор"));
-  bbPATH->setGeometry(397, 36, 28, 22);
+  bbPATH->setGeometry(397, 32, 28, 22);
   connect(bbPATH, &QPushButton::clicked, this, &TfMain::bbPATHClick);
   cbDescTop = new QCheckBox(QStringLiteral("Поместить ярлык на рабочий стол"), Panel2);
   cbDescTop->setObjectName(QStringLiteral("cbDescTop"));
