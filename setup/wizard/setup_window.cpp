@@ -154,6 +154,7 @@ TfMain::TfMain(SetupServices services, QWidget* parent) : QDialog(parent), servi
   bbPATH = new QPushButton(QStringLiteral("..."), Panel2);
   bbPATH->setObjectName(QStringLiteral("bbPATH"));
   bbPATH->setToolTip(QStringLiteral("обзор"));
+  bbPATH->setAutoDefault(false);  // Enter in the folder field must not open the browse dialog
   bbPATH->setGeometry(397, 32, 28, 22);
   connect(bbPATH, &QPushButton::clicked, this, &TfMain::bbPATHClick);
   cbDescTop = new QCheckBox(QStringLiteral("Поместить ярлык на рабочий стол"), Panel2);

@@ -176,6 +176,18 @@ TEST_F(SetupWindowTest, BrowsingAppendsTheProgramFolderAndBackReturns) {
   EXPECT_FALSE(Enabled("bbNexts"));
 }
 
+TEST_F(SetupWindowTest, EnterInTheFolderFieldBrowsesNothing) {
+  ToFolderPage();
+  auto* folder = Child<QLineEdit>("edPATH");
+  const QString typed = folder->text();
+  browsed = "/data/Apps";
+  folder->setFocus();
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(folder, &enter);
+  EXPECT_EQ(folder->text(), typed);
+  EXPECT_EQ(window->Step(), 1);
+}
+
 TEST_F(SetupWindowTest, AnArchiveCopyThatCantBeWrittenEndsTheWizardWithTheOldProgramInPlace) {
   const fs::path target = home.Root() / "old";
   fs::create_directories(target);
