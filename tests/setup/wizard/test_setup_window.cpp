@@ -1,5 +1,5 @@
 // The wizard offscreen, as a user walks it: licence, folder, installation, user data, end, with
-// the Part's texts, and its refusals that leave the window usable.
+// the window's own texts, and its refusals that leave the window usable.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
