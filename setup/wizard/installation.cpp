@@ -14,9 +14,11 @@ void CreateDesktopShortcut(const std::string& target, const InstallPlaces& place
   WriteEntryFiles({DesktopShortcut(target, places.DesktopFolder)});
 }
 
-void CompleteInstallation(const std::string& target, const UserDataValues& values, ovalto::UserDataStore& userData,
-                          const InstallPlaces& places) {
+void WriteUserData(const UserDataValues& values, ovalto::UserDataStore& userData) {
   for (std::size_t row = 0; row < values.size(); ++row) userData.Write(kUserDataNames[row], values[row]);
+}
+
+void CreateMenuEntries(const std::string& target, const InstallPlaces& places) {
   // The menu is a convenience, as the program group always was: its failure stops nothing.
   WriteEntryFiles(MenuEntryFiles(target, places.DataHome, places.ConfigHome));
 }

@@ -31,9 +31,10 @@ using UserDataValues = std::array<std::string, 4>;
 // The shortcut, when there is a desktop folder to hold it.
 void CreateDesktopShortcut(const std::string& target, const InstallPlaces& places);
 
-// The last page: the user's data (empty texts included) and the menu entries.
-void CompleteInstallation(const std::string& target, const UserDataValues& values, ovalto::UserDataStore& userData,
-                          const InstallPlaces& places);
+// The last page, in two steps the window shows apart: the user's data (empty texts included),
+// then the menu entries.
+void WriteUserData(const UserDataValues& values, ovalto::UserDataStore& userData);
+void CreateMenuEntries(const std::string& target, const InstallPlaces& places);
 
 enum class InstallStatus { Installed, TargetRefused, ArchiveCopyFailed, ExtractionFailed };
 struct InstallResult {

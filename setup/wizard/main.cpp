@@ -2,8 +2,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTranslator>
 
 #include "payload_resource.h"
 #include "qt_message_box.h"
@@ -38,6 +41,13 @@ int main(int argc, char** argv) {
   QFont font = QApplication::font();
   font.setPointSize(8);
   QApplication::setFont(font);
+  // The folder browse is Qt's own dialog: in Russian, like the rest of the window, wherever the
+  // desktop has Qt's translations.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtTexts);
+  }
 
   ovalto::QtMessageBoxes messages(InstallerTexts());
   ovalto::IniUserDataStore userData;

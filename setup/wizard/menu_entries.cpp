@@ -51,9 +51,11 @@ std::string StringValue(const std::string& text) {
   return value;
 }
 
+// folder: the working folder, as the program group gave its items; empty for none.
 std::string ApplicationEntry(const std::string& name, const std::string& exec, const std::string& folder) {
-  return "[Desktop Entry]\nType=Application\nVersion=1.0\nName=" + name + "\nExec=" + StringValue(exec) +
-         "\nPath=" + StringValue(folder) + "\nTerminal=false\nCategories=Office;Engineering;\n";
+  const std::string path = folder.empty() ? std::string() : "\nPath=" + StringValue(folder);
+  return "[Desktop Entry]\nType=Application\nVersion=1.0\nName=" + name + "\nExec=" + StringValue(exec) + path +
+         "\nTerminal=false\nCategories=Office;Engineering;\n";
 }
 
 std::string OpenWith(const std::string& file) { return "xdg-open " + ExecArgument(file); }
@@ -94,9 +96,10 @@ std::vector<EntryFile> MenuEntryFiles(const std::string& target, const std::stri
   return files;
 }
 
+// A shell link is named after the program file and carries nothing but the program's path.
 EntryFile DesktopShortcut(const std::string& target, const std::string& desktopFolder) {
-  return {desktopFolder + "/Ovalto4.desktop",
-          ApplicationEntry(kProgramItem.Name, ExecArgument(target + "/" + kProgramFile), target), true};
+  return {desktopFolder + "/" + kProgramFile + ".desktop",
+          ApplicationEntry(kProgramFile, ExecArgument(target + "/" + kProgramFile), {}), true};
 }
 
 bool WriteEntryFiles(const std::vector<EntryFile>& files) {

@@ -150,11 +150,12 @@ TfMain::TfMain(SetupServices services, QWidget* parent) : QDialog(parent), servi
 
   edPATH = new QLineEdit(Panel2);
   edPATH->setObjectName(QStringLiteral("edPATH"));
-  edPATH->setGeometry(64, 36, 329, 22);
+  edPATH->setGeometry(64, 32, 329, 22);
   bbPATH = new QPushButton(QStringLiteral("..."), Panel2);
   bbPATH->setObjectName(QStringLiteral("bbPATH"));
   bbPATH->setToolTip(QStringLiteral("обзор"));
-  bbPATH->setGeometry(397, 36, 28, 22);
+  bbPATH->setAutoDefault(false);  // Enter in the folder field must not open the browse dialog
+  bbPATH->setGeometry(397, 32, 28, 22);
   connect(bbPATH, &QPushButton::clicked, this, &TfMain::bbPATHClick);
   cbDescTop = new QCheckBox(QStringLiteral("Поместить ярлык на рабочий стол"), Panel2);
   cbDescTop->setObjectName(QStringLiteral("cbDescTop"));
@@ -341,9 +342,10 @@ void TfMain::CompleteStep() {
     const QTableWidgetItem* cell = SGD->item(row, 1);
     values[static_cast<std::size_t>(row)] = cell ? cell->text().toStdString() : std::string();
   }
+  WriteUserData(values, services_.UserData);
   LU2->setText(QStringLiteral("Создание пунктов меню ..."));
   LU2->repaint();
-  CompleteInstallation(target_, values, services_.UserData, services_.Places);
+  CreateMenuEntries(target_, services_.Places);
   LU2->setText(QString());
   QApplication::processEvents();
   SGD->hide();

@@ -2,7 +2,6 @@
 // made before anything is written.
 #pragma once
 
-#include <optional>
 #include <string>
 
 namespace setup {

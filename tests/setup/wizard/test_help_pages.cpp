@@ -1,11 +1,14 @@
-// The help pages as installed: in code page 1251 as they declare, and every page and picture
-// they point to is in the payload.
+// The help pages as installed: in code page 1251 as they declare, every page and picture they
+// point to is in the payload, and the figures they quote are the program's own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 
 #include "cp1251.h"
+#include "engine/engine_state.h"
 #include "setup_test_support.h"
+#include "tables/climate_tables.h"
 
 namespace setup::test {
 namespace {
@@ -30,6 +33,43 @@ TEST(HelpPages, DeclareTheirCodePageAndPointOnlyToWhatIsInstalled) {
   }
   EXPECT_GE(pages, 6);
   EXPECT_GT(links, pages * 6);
+}
+
+// The page's text with its line breaks and indents as single blanks, as a browser shows it.
+std::string HelpPage(const char* name) {
+  const std::string page = ovalto::Cp1251ToUtf8(ReadText(StagedPayload() / "help" / name));
+  return std::regex_replace(page, std::regex("\\s+"), " ");
+}
+
+// The climate page tells the user where the data ends; it must follow the built-in tables.
+TEST(HelpPages, TheClimatePageQuotesTheBuiltInTables) {
+  const std::string page = HelpPage("04_Климатические_данные.htm");
+  const auto climate = ovalto::ClimateTable();
+  const std::size_t settlements = climate.size(), wind = ovalto::WindTable().size();
+  EXPECT_NE(page.find("по " + std::to_string(settlements) + " населённым пунктам " +
+                      std::to_string(ovalto::ClimateRegions().size()) + " регионов"),
+            std::string::npos);
+  EXPECT_NE(page.find("скорость ветра по " + std::to_string(wind) + " из них"), std::string::npos);
+  EXPECT_NE(page.find("Для " + std::to_string(settlements - wind) + " населённых пунктов нет данных о ветре"),
+            std::string::npos);
+  const auto withAnnual = std::count_if(
+      climate.begin(), climate.end(), [](const ovalto::ClimateRecord& row) { return row.AnnualMeanTemp.has_value(); });
+  ASSERT_EQ(withAnnual, 1);
+  EXPECT_NE(page.find("есть только для Майкопа"), std::string::npos);
+}
+
+// The tasks page lists the thicknesses a calculated pipe or tank thickness is rounded up to.
+TEST(HelpPages, TheTasksPageListsThePipeAndTankThicknesses) {
+  std::string series;
+  for (const ovalto::ThicknessStep& step : ovalto::MakeStdThicknessTable()) {
+    if (step.ThicknessMm > 0 && (step.SeriesFlags & ovalto::kPipeTankSeries)) {
+      series += (series.empty() ? "" : ", ") + std::to_string(static_cast<int>(step.ThicknessMm));
+    }
+  }
+  const auto last = series.rfind(", ");
+  series.replace(last, 2, " или ");
+  const std::string page = HelpPage("03_Задачи_расчета.htm");
+  EXPECT_NE(page.find(series + " мм"), std::string::npos) << series;
 }
 
 }  // namespace

@@ -40,6 +40,10 @@ TEST(MenuEntries, HostileFoldersGiveValidEntriesThatReplaceTheirPredecessors) {
   EXPECT_NE(program.find("Exec=\"/tmp/Мои программы/a\\\\\"b\\\\`c\\\\$d\\\\\\\\e%%f;g&h|i'j\\nk/Ovalto4\"\n"),
             std::string::npos)
       << program;
+  // The shortcut is named after the program file, as a shell link to it always was.
+  const std::string shortcut = ReadText(fs::path(places.DesktopFolder) / "Ovalto4.desktop");
+  EXPECT_NE(shortcut.find("Name=Ovalto4\n"), std::string::npos) << shortcut;
+  EXPECT_EQ(shortcut.find("Path="), std::string::npos) << shortcut;
   const std::string menu = ReadText(fs::path(places.ConfigHome) / "menus/applications-merged/korvanta-ovalto4.menu");
   EXPECT_NE(menu.find("<Name>Расчет изоляции КАЛДЕРОН</Name>"), std::string::npos);
   EXPECT_NE(menu.find("<Filename>korvanta-ovalto4-licence.desktop</Filename>"), std::string::npos);

@@ -1,5 +1,5 @@
 // The wizard offscreen, as a user walks it: licence, folder, installation, user data, end, with
-// the Part's texts, and its refusals that leave the window usable.
+// the window's own texts, and its refusals that leave the window usable.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -176,6 +176,18 @@ TEST_F(SetupWindowTest, BrowsingAppendsTheProgramFolderAndBackReturns) {
   EXPECT_FALSE(Enabled("bbNexts"));
 }
 
+TEST_F(SetupWindowTest, EnterInTheFolderFieldBrowsesNothing) {
+  ToFolderPage();
+  auto* folder = Child<QLineEdit>("edPATH");
+  const QString typed = folder->text();
+  browsed = "/data/Apps";
+  folder->setFocus();
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(folder, &enter);
+  EXPECT_EQ(folder->text(), typed);
+  EXPECT_EQ(window->Step(), 1);
+}
+
 TEST_F(SetupWindowTest, AnArchiveCopyThatCantBeWrittenEndsTheWizardWithTheOldProgramInPlace) {
   const fs::path target = home.Root() / "old";
   fs::create_directories(target);
@@ -191,6 +203,31 @@ TEST_F(SetupWindowTest, AnArchiveCopyThatCantBeWrittenEndsTheWizardWithTheOldPro
   EXPECT_EQ(messages.Shown[0].Buttons, static_cast<unsigned>(ovalto::kButtonCancel));
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(ReadText(target / "Ovalto4"), "old program");
+}
+
+TEST_F(SetupWindowTest, AFailedExtractionIsNeverReportedAsSuccess) {
+  std::string corrupt = Payload();
+  for (std::size_t at = 1000; at < 1100; ++at) corrupt[at] = static_cast<char>(corrupt[at] ^ 0x5A);
+  services.Payload = corrupt;
+  window = std::make_unique<TfMain>(services);
+  window->show();
+  ToFolderPage();
+  const fs::path target = home.Root() / "corrupt";
+  Child<QLineEdit>("edPATH")->setText(QString::fromStdString(target.string()));
+  Click("bbNexts");
+  ASSERT_EQ(messages.Shown.size(), 1u);
+  EXPECT_EQ(messages.Shown[0].Text, "Ошибка распаковки файлов !");
+  EXPECT_EQ(messages.Shown[0].Type, ovalto::MessageType::Warning);
+  EXPECT_EQ(messages.Shown[0].Buttons, static_cast<unsigned>(ovalto::kButtonOk));
+  // The installation goes no further: the page stays, its buttons dead, the archive copy kept.
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->Step(), 1);
+  EXPECT_EQ(Text("LLL"), "Шаг 3 : Установка программы на компьютер");
+  EXPECT_FALSE(Enabled("bbNexts"));
+  EXPECT_FALSE(Enabled("bbPrior"));
+  EXPECT_FALSE(Enabled("tbOtmen"));
+  EXPECT_TRUE(fs::exists(target / "Ovalto4.dat"));
+  EXPECT_FALSE(fs::exists(home.Home() / "Desktop/Ovalto4.desktop"));
 }
 
 TEST_F(SetupWindowTest, CancelAsksFirstAndEscapeDoesNotEndTheInstaller) {
