@@ -187,15 +187,8 @@ void TfMain::FormShow() {
   // The catalogues and the projects file are read at this point once the
   // project store exists.
 
-  // Each region once, the list's own search ignoring case.
   GridModel& grid = session_.Grid;
-  QStringList regions(QString{});
-  for (const ClimateRecord& row : ClimateTable()) {
-    const QString region = QString::fromUtf8(row.Region.data(), static_cast<qsizetype>(row.Region.size()));
-    if (!regions.contains(region, Qt::CaseInsensitive)) regions << region;
-  }
-  grid.cbRG.Items.clear();
-  for (const QString& region : regions) grid.cbRG.Items.push_back(region.toStdString());
+  grid.cbRG.Items = RegionListItems();
   for (int group = 0; group < kGroupCount; ++group) {
     grid.GroupCaptions[group].Text = session_.Variables.GroupHeaders()[group].Caption;
   }

@@ -8,6 +8,7 @@
 #include "kind_picker.h"
 #include "number_format.h"
 #include "state/calc_session.h"
+#include "tables/climate_tables.h"
 
 namespace ovalto {
 
@@ -132,6 +133,7 @@ HeadlessResult RunHeadless(const HeadlessInputs& inputs) {
   CalculationEngine engine(session);
   session.Engine = &engine;
   session.PageTag = PageOfKind(inputs.KindCode);
+  session.Grid.cbRG.Items = RegionListItems();  // as the window fills it at start
 
   PickCalcKind(session, inputs.KindCode, [] {});
   FillGrid(session, inputs);

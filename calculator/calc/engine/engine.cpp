@@ -117,7 +117,10 @@ void CalculationEngine::CalculateScheme(const std::string& derivedName) {
   try {
     RunScheme(session_, State, derivedName);
   } catch (const CalculationFailure& failure) {
-    session_.Messages.ShowRaisedError(failure.what());
+    if (session_.DerivationActions == 0 || !session_.DerivationFailureShown) {
+      session_.Messages.ShowRaisedError(failure.what());
+    }
+    session_.DerivationFailureShown = true;
   }
 }
 

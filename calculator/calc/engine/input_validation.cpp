@@ -64,6 +64,8 @@ Problem CheckNumber(CalcSession& session, std::string_view name, double v) {
   Problem problem = Problem::None;
   if (IsOneOf(name, {"Dn", "De", "Dv", "Lv", "He", "Hv", "L"}) && v <= 0) problem = Problem::Dimension;
   if (name == "Tb" && !IsColdKind(session.CalcKindCode) && v < 20) problem = Problem::TooColdForKind;
+  // Above saturation the air holds no more vapour: such a number is no humidity.
+  if (IsOneOf(name, {"Vla", "Vlv"}) && v > 100) problem = Problem::NotANumber;
 
   if (IsOneOf(scheme, {11110, 11111, 11120, 11121, 11210, 11211, 11220, 11221})) {
     if (v < 0 && IsOneOf(name, {"Dn", "Wst", "Kdp", "Liz", "An", "W", "De", "He", "Z"})) problem = Problem::Senseless;
@@ -218,6 +220,14 @@ bool CheckList(CalcSession& session, const VariableRecord& record) {
   return true;
 }
 
+// The caption the user reads on the variable's row; ducts name some rows
+// in their own words.
+const std::string& ShownCaption(const CalcSession& session, const VariableRecord& record) {
+  const auto row = static_cast<std::size_t>(record.GridRow);
+  return row < session.Grid.Captions.size() && !session.Grid.Captions[row].empty() ? session.Grid.Captions[row]
+                                                                                   : record.Caption;
+}
+
 }  // namespace
 
 int ValidateInputs(CalcSession& session, OutputControls& outputs, bool showMessages) {
@@ -228,7 +238,7 @@ int ValidateInputs(CalcSession& session, OutputControls& outputs, bool showMessa
     if (record.GridRow < 0 || IsSought(session, record.Name)) continue;
     if (record.ValueType == 'S') {
       if (CheckList(session, record)) continue;
-      if (showMessages) ShowWarning(session, "Выберите значение '" + record.Caption + "' из списка !");
+      if (showMessages) ShowWarning(session, "Выберите значение '" + ShownCaption(session, record) + "' из списка !");
       return record.Group;
     }
 
@@ -247,7 +257,7 @@ int ValidateInputs(CalcSession& session, OutputControls& outputs, bool showMessa
       } else if (record.InputKind == 13) {
         Focus(session, &session.Grid.cbTS);
       }
-      ShowWarning(session, MessageOf(problem, record.Caption));
+      ShowWarning(session, MessageOf(problem, ShownCaption(session, record)));
     }
     return record.Group;
   }

@@ -76,8 +76,7 @@ bool PipeHeatFlow(SchemeRun& run) {
     if (!c.Step) return;
     c.Step->Series1Value = q;
     c.Step->Series3Value = norm;
-    // A heat loss must not exceed its norm, a heat gain (negative) not fall below it.
-    OfferMeeting(e, c.ThicknessMm, norm >= 0 ? q <= norm : q >= norm);
+    OfferMeeting(e, c.ThicknessMm, WithinNorm(q, norm));
   });
   FinishScan(run, e.BestThickness, kChartLine1 | kChartLine3);
   return true;
@@ -96,7 +95,9 @@ bool PipeSurfaceTemperature(SchemeRun& run) {
   // The surface sits at the required temperature when the layer's
   // resistance, scaled by the outer one, has this ratio; more keeps it
   // nearer the ambient.
-  const double requiredRatio = Div(e.Tb - required, required - e.Tn);
+  // A limit at or beyond the ambient, seen from the substance, no layer reaches.
+  const bool reachable = e.Tb < e.Tn || required > e.Tn;
+  const double requiredRatio = reachable ? Div(e.Tb - required, required - e.Tn) : 0;
   ThicknessScan(run, [&](const Candidate& c) {
     const double perimeter = kPi * (2 * c.ThicknessMm + pipe.Dn) / 1000;
     const double ratio = perimeter * e.An * (pipe.Rins(e, c.ThicknessMm) + pipe.Rwall());
@@ -105,7 +106,7 @@ bool PipeSurfaceTemperature(SchemeRun& run) {
     if (c.Step) {
       c.Step->Series1Value = surface;
       c.Step->Series2Value = run.Var("Tp");
-      OfferMeeting(e, c.ThicknessMm, ratio >= requiredRatio);
+      OfferMeeting(e, c.ThicknessMm, reachable && ratio >= requiredRatio);
     }
   });
   FinishScan(run, e.BestThickness, kChartLine1 | kChartLine2);

@@ -55,6 +55,11 @@ bool OpenAtSubstanceTemperature(SchemeRun& run, std::initializer_list<std::strin
 // it and the ambient; working T1, T2 and Tn.
 bool OpenAtStartTemperature(SchemeRun& run, std::initializer_list<std::string_view> substanceNames);
 
+// The end temperature of a temperature change as an input. With a given
+// thickness it is the result being sought, whatever the grid still holds
+// from before, so the start temperature stands in for it.
+double EndTemperatureInput(SchemeRun& run);
+
 // After the section loaded its working temperatures and sizes: the outer
 // coefficient, its derivation, then the coefficient the grid holds (a value
 // the user typed wins). Returns false when "An" was the derived name.
@@ -102,6 +107,11 @@ bool OfferCandidate(EngineState& engine, double criterion, double thicknessMm, b
 // last meets it, the thickest step, 120 mm.
 void StartThinnestMeeting(EngineState& engine);
 void OfferMeeting(EngineState& engine, double thicknessMm, bool meets);
+
+// A heat flow meets its norm when it flows the norm's way and is no larger:
+// a loss (positive) up to the norm, a gain (negative) down to it. A norm of
+// 0 asks for no flow at all, which no layer achieves.
+bool WithinNorm(double heatFlow, double norm);
 
 // Whether a substance that changes its temperature on the way from start
 // towards the ambient still meets the required end temperature: one that

@@ -35,22 +35,18 @@ void PresetEditor(CalcSession& session, const VariableRecord& record, EditorStat
   const std::string& t = record.RememberedText;
   GridModel& grid = session.Grid;
   const std::string& name = record.Name;
+  // A remembered item that this kind's list lacks (the duct's "воздух" on a
+  // water pipe) gives way to the list's first item; the build's handlers
+  // then derive for the item the user sees.
   if (name == "Zn_") {
     grid.cbZN.Items = {"не учитывается", "рабочая и обслуживаемая", "вне рабочей зоны"};
-    if (t.empty())
-      SelectItem(grid.cbZN, 0);
-    else
-      grid.cbZN.SelectText(t);
+    SelectTextOrFirst(grid.cbZN, t);
   } else if (name == "Ms_") {
     grid.cbMS.Items = PipeMaterialItems(session.CalcKindCode);
-    if (t.empty())
-      SelectItem(grid.cbMS, 0);
-    else
-      grid.cbMS.SelectText(t);
+    SelectTextOrFirst(grid.cbMS, t);
   } else if (name == "Vv_") {
     grid.cbVV.Items = SubstanceItems(session);
-    SelectItem(grid.cbVV, 0);
-    if (!t.empty()) grid.cbVV.SelectText(t);
+    SelectTextOrFirst(grid.cbVV, t);
   } else if (name == "Dn" || name == "Wst") {
     if (!t.empty()) editor.Text = t;
   } else if (name == "Gm") {

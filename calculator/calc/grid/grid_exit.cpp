@@ -33,6 +33,7 @@ void DeriveBelow(CalcSession& session, std::initializer_list<const char*> names)
 void SGExit(CalcSession& session) {
   GridModel& grid = session.Grid;
   if (session.CalkTag == 0) {
+    const DerivationAction action(session);
     if (grid.cbTI.Visible && grid.Tag < session.Variables.VariableRow("Ti_")) OfferInsulationLines(session);
     const int valid = session.Engine->ValidateInputs(false);
     if (valid >= 2) DeriveBelow(session, {"Tz", "Cp", "Pb", "Rb", "Tr", "Trv", "Ab"});
