@@ -4,6 +4,7 @@
 
 #include "engine/engine.h"
 #include "grid/grid_navigation.h"
+#include "grid/input_editors.h"
 #include "kind_session.h"
 #include "kinds/kind_markers.h"
 
@@ -118,7 +119,9 @@ TEST(KindPickerRemembered, SubstanceTheKindLacksGivesWayToItsFirst) {
 }
 
 TEST(KindPickerRemembered, LeavingTheGridShowsAtMostOneFailedDerivation) {
-  // Every input is 0: each derivation below the row left fails alike.
+  // No substance chosen and every temperature 0: an outer coefficient of 0,
+  // on which any scan fails. The substance's derivations have nothing to
+  // derive and must not run the scheme instead.
   testing::RecordingMessageBoxes messages;
   CalcSession session{messages};
   CalculationEngine engine{session};
@@ -128,7 +131,9 @@ TEST(KindPickerRemembered, LeavingTheGridShowsAtMostOneFailedDerivation) {
   for (const VariableRecord& record : session.Variables.Records()) {
     if (record.GridRow > 0 && record.InputKind == 0) session.Grid.SetCell(record.GridRow, "0");
   }
-  session.Grid.cbVD.Text = session.Grid.cbTS.Text = "0";
+  session.Grid.cbVD.Text = "60";
+  session.Grid.cbTS.Text = "3,5";
+  SelectItem(session.Grid.cbVV, -1);
   for (int row = 1; row < session.Grid.RowCount(); ++row) {
     messages.RaisedErrors.clear();
     SetGridRow(session, row);
