@@ -54,8 +54,8 @@ QString ProgramFolderOf(const QString& programDirectory) {
 }
 
 TfMain::TfMain(Services services, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint),
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       services_(services),
       session_(services.Messages) {
   session_.Engine = &engine_;
@@ -124,9 +124,12 @@ void TfMain::CreateCalculationScreen() {
   connect(tbDown, &QToolButton::clicked, this, &TfMain::tbDownClick);
   connect(bbCalk, &QToolButton::clicked, this, &TfMain::bbCalkClick);
   layout->addWidget(CBAR);
+  // The outputs wait for a run that unlocks them.
+  ShowOutputs();
   connect(kindPages_, &KindPages::KindPicked, this, [this] {
     grid_->Refresh();
     bbCalk->setEnabled(session_.CalkEnabled);
+    ShowOutputs();
   });
 }
 
@@ -178,6 +181,9 @@ void TfMain::FormShow() {
   viewMode_ = kStartScreen;
   session_.CalcKindCode = 0;
   SwitchView(true);
+  // The screens are laid out for this size; smaller would cut captions and
+  // let the editors cover the values.
+  setMinimumSize(kWindowWidth, kWindowHeight);
   resize(kWindowWidth, kWindowHeight);
   if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
   programFolder_ = ProgramFolderOf(QCoreApplication::applicationDirPath());
@@ -211,6 +217,8 @@ void TfMain::SwitchView(bool refill) {
   pnPRJ->setVisible(viewMode_ == kProjectEditor);
   pnLST->setVisible(viewMode_ == kProjectList);
   pnM->setVisible(viewMode_ == kStartScreen);
+  // A release on the start screen chooses only what the pointer is over now.
+  if (viewMode_ == kStartScreen) pnM->ResetChoice();
   pcM->setVisible(calculation);
   pnR->setVisible(calculation && kindChosen);
   HideInputEditors();
@@ -301,6 +309,10 @@ void TfMain::bbCalkClick() {
     }
   });
   grid_->Refresh();
+  ShowOutputs();
+}
+
+void TfMain::ShowOutputs() {
   const OutputControls& outputs = engine_.State.Outputs;
   bbDiag->setEnabled(outputs.ChartButton);
   bbPrnt->setEnabled(outputs.Print);

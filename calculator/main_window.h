@@ -64,6 +64,8 @@ class TfMain : public QMainWindow {
   void FormShow();
   void CreateCalculationScreen();
   void CreateProjectScreens();
+  // The chart and report buttons as the engine's rules left them.
+  void ShowOutputs();
   QWidget* ClientArea() const { return centralWidget(); }
 
   Services services_;
