@@ -133,7 +133,9 @@ HeadlessResult RunHeadless(const HeadlessInputs& inputs) {
   CalculationEngine engine(session);
   session.Engine = &engine;
   session.PageTag = PageOfKind(inputs.KindCode);
-  session.Grid.cbRG.Items = RegionListItems();  // as the window fills it at start
+  // The region list as the window fills it at start. A run that chooses no
+  // region goes the same way without it, and spares copying it.
+  if (inputs.Texts.count("Rg_")) session.Grid.cbRG.Items = RegionListItems();
 
   PickCalcKind(session, inputs.KindCode, [] {});
   FillGrid(session, inputs);

@@ -1,6 +1,6 @@
 #include "engine/annual_cost.h"
 
-#include <cstdio>
+#include <charconv>
 
 #include "number_format.h"
 #include "tables/reference_tables.h"
@@ -16,10 +16,13 @@ int LabourFactor(bool covered, double thicknessMm) {
   return thicknessMm <= 20 ? 1 : thicknessMm <= 40 ? 2 : thicknessMm <= 60 ? 3 : 4;
 }
 
+// Two decimals, right-aligned in five places, with a decimal comma.
 std::string CostLineNumber(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%5.2f", value);
-  std::string line(text);
+  char text[400];  // the widest double in fixed notation
+  const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
+  const auto length = static_cast<std::size_t>(written.ptr - text);
+  std::string line(length < 5 ? 5 - length : 0, ' ');
+  line.append(text, length);
   for (char& c : line) {
     if (c == '.') c = ',';
   }

@@ -92,10 +92,10 @@ Problem CheckNumber(CalcSession& session, std::string_view name, double v) {
   return problem;
 }
 
-std::string MessageOf(Problem problem, const std::string& caption) {
+std::string MessageOf(Problem problem, std::string_view caption) {
   switch (problem) {
     case Problem::NotANumber:
-      return "Укажите корректное значение '" + caption + "' !";
+      return "Укажите корректное значение '" + std::string(caption) + "' !";
     case Problem::Dimension:
       return "Укажите положительные значения всех габаритов !";
     case Problem::TooColdForKind:
@@ -216,13 +216,19 @@ bool CheckList(CalcSession& session, const VariableRecord& record) {
       return true;
   }
   if (editor->ItemIndex < 0) return false;
-  session.Variables.SetVariable(record.Name, "!" + editor->SelectedText(), 0);
+  // The choice is stored as the variable's text; the check runs on every
+  // row the user leaves, and mostly finds it stored already.
+  const std::string& chosen = editor->SelectedText();
+  const auto row = static_cast<std::size_t>(record.GridRow);
+  if (record.Text != chosen || row >= grid.Values.size() || grid.Values[row] != chosen) {
+    session.Variables.SetVariable(record.Name, "!" + chosen, 0);
+  }
   return true;
 }
 
 // The caption the user reads on the variable's row; ducts name some rows
 // in their own words.
-const std::string& ShownCaption(const CalcSession& session, const VariableRecord& record) {
+std::string_view ShownCaption(const CalcSession& session, const VariableRecord& record) {
   const auto row = static_cast<std::size_t>(record.GridRow);
   return row < session.Grid.Captions.size() && !session.Grid.Captions[row].empty() ? session.Grid.Captions[row]
                                                                                    : record.Caption;
@@ -238,7 +244,8 @@ int ValidateInputs(CalcSession& session, OutputControls& outputs, bool showMessa
     if (record.GridRow < 0 || IsSought(session, record.Name)) continue;
     if (record.ValueType == 'S') {
       if (CheckList(session, record)) continue;
-      if (showMessages) ShowWarning(session, "Выберите значение '" + ShownCaption(session, record) + "' из списка !");
+      if (showMessages)
+        ShowWarning(session, "Выберите значение '" + std::string(ShownCaption(session, record)) + "' из списка !");
       return record.Group;
     }
 

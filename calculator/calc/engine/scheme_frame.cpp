@@ -35,9 +35,7 @@ double Power(double base, double exponent) {
   return Finite(std::pow(base, exponent));
 }
 
-void SchemeRun::Write(const std::string& name, double value) {
-  Session.Variables.SetVariable(name, "!", Finite(value));
-}
+void SchemeRun::Write(std::string_view name, double value) { Session.Variables.SetVariable(name, "!", Finite(value)); }
 
 bool OpenScheme(SchemeRun& run, double layerMeanTemperature, double lineTestTemperature,
                 std::initializer_list<std::string_view> substanceNames) {

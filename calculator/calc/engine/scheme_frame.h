@@ -30,9 +30,9 @@ struct SchemeRun {
   EngineState& Engine;
   const std::string& DerivedName;
 
-  double Var(const std::string& name) const { return Session.Variables.GetVariable(name); }
+  double Var(std::string_view name) const { return Session.Variables.GetVariable(name); }
   // A forced write of a result; a result that is not finite fails the run.
-  void Write(const std::string& name, double value);
+  void Write(std::string_view name, double value);
   bool Derives(std::string_view name) const { return DerivedName == name; }
 };
 

@@ -1,6 +1,7 @@
 #include "kinds/calc_kind_setup.h"
 
 #include <string>
+#include <vector>
 
 #include "kinds/calc_kinds.h"
 #include "state/variable_list.h"
@@ -83,18 +84,38 @@ int ObjectShape(const CalcSession& session) {
   return kShapeTank;
 }
 
-void ShowCalcKindName(CalcSession& session) {
-  if (const CalcKind* kind = FindCalcKind(session.CalcKindCode)) session.CalcKindName = kind->FullName;
+namespace {
 
-  // Each part of the name on a line of its own, with an empty line between.
-  std::string caption = session.CalcKindName;
+// The name as the chart panel shows it: each part of the name on a line of
+// its own, with an empty line between.
+std::string PanelCaption(std::string_view name) {
+  std::string caption(name);
   for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
     if (caption[i] == ',') caption.replace(i, 2, "\r\r");
   }
   // The long task word wraps after "энерго".
   const std::size_t at = caption.find("эфф");
   if (at != std::string::npos) caption.insert(at, "- ");
-  session.KindCaption = caption;
+  return caption;
+}
+
+}  // namespace
+
+void ShowCalcKindName(CalcSession& session) {
+  // Every call of the engine names the kind again: the captions are made once.
+  static const std::vector<std::string> kCaptions = [] {
+    std::vector<std::string> captions;
+    for (const CalcKind& kind : CalcKinds()) captions.push_back(PanelCaption(kind.FullName));
+    return captions;
+  }();
+  const auto kinds = CalcKinds();
+  for (std::size_t i = 0; i < kinds.size(); ++i) {
+    if (kinds[i].Code != session.CalcKindCode) continue;
+    session.CalcKindName = kinds[i].FullName;
+    session.KindCaption = kCaptions[i];
+    return;
+  }
+  session.KindCaption = PanelCaption(session.CalcKindName);
 }
 
 }  // namespace ovalto

@@ -72,6 +72,39 @@ constexpr const char* kGroupCaptions[kGroupCount] = {
     "ПАРАМЕТРЫ ПОКРЫТИЯ",     "ДАННЫЕ ДЛЯ РАСЧЕТА", "РЕЗУЛЬТАТЫ РАСЧЕТА",
 };
 
+// Every name has at most four characters: packed into a number, a lookup
+// compares numbers (a longer name packs to 0, which no variable has).
+constexpr std::uint32_t PackedName(std::string_view name) {
+  if (name.empty() || name.size() > 4) return 0;
+  std::uint32_t key = 0;
+  for (const char c : name) key = key << 8 | static_cast<unsigned char>(c);
+  return key;
+}
+
+constexpr std::array<std::uint32_t, kVariableCount> kPackedNames = [] {
+  std::array<std::uint32_t, kVariableCount> keys{};
+  for (int i = 0; i < kVariableCount; ++i) keys[static_cast<std::size_t>(i)] = PackedName(kDefinitions[i].name);
+  return keys;
+}();
+
+static_assert(
+    [] {
+      for (const std::uint32_t key : kPackedNames) {
+        if (key == 0) return false;
+      }
+      return true;
+    }(),
+    "every variable name packs into a number");
+
+int IndexOf(std::string_view name) {
+  const std::uint32_t key = PackedName(name);
+  if (key == 0) return -1;
+  for (int i = 0; i < kVariableCount; ++i) {
+    if (kPackedNames[static_cast<std::size_t>(i)] == key) return i;
+  }
+  return -1;
+}
+
 }  // namespace
 
 VariableTable::VariableTable(GridModel& grid, MessageBoxes& messages) : grid_(grid), messages_(messages) {
@@ -82,43 +115,41 @@ VariableTable::VariableTable(GridModel& grid, MessageBoxes& messages) : grid_(gr
   for (int g = 0; g < kGroupCount; ++g) groups_[g] = GroupHeaderRecord{-1, kGroupCaptions[g]};
 }
 
-VariableRecord* VariableTable::Find(const std::string& name) {
-  for (auto& record : records_) {
-    if (record.Name == name) return &record;
-  }
-  return nullptr;
+VariableRecord* VariableTable::Find(std::string_view name) {
+  const int index = IndexOf(name);
+  return index < 0 ? nullptr : &records_[static_cast<std::size_t>(index)];
 }
 
-const VariableRecord* VariableTable::Find(const std::string& name) const {
+const VariableRecord* VariableTable::Find(std::string_view name) const {
   return const_cast<VariableTable*>(this)->Find(name);
 }
 
-void VariableTable::SetVariable(const std::string& name, const std::string& text, double number) {
+void VariableTable::SetVariable(std::string_view name, std::string_view text, double number) {
   if (name == "An" && grid_.bbGetKT.Tag > 0) return;
   VariableRecord* record = Find(name);
   if (!record) return;
   const bool forced = !text.empty() && text[0] == '!';
   if (!forced && record->GridRow < grid_.Tag) return;
 
-  const std::string stored = forced ? text.substr(1) : text;
-  std::string shown;
+  const std::string_view stored = forced ? text.substr(1) : text;
+  const bool shown = record->GridRow >= 0 && record->GridRow < grid_.RowCount();
   if (!stored.empty()) {
     record->Text = stored;
-    shown = stored;
+    if (shown) grid_.SetCell(record->GridRow, record->Text);
   } else {
     record->Value = number;
-    shown = FormatGeneral(number);
+    // Only a shown variable needs its number as text.
+    if (shown) grid_.SetCell(record->GridRow, FormatGeneral(number));
   }
-  if (record->GridRow >= 0 && record->GridRow < grid_.RowCount()) grid_.SetCell(record->GridRow, shown);
 }
 
-double VariableTable::GetVariable(const std::string& name) {
+double VariableTable::GetVariable(std::string_view name) {
   if (const VariableRecord* record = Find(name)) return record->Value;
-  messages_.Show(MessageType::Error, "Не найдена переменая \"" + name + "\" !", kButtonCancel);
+  messages_.Show(MessageType::Error, "Не найдена переменая \"" + std::string(name) + "\" !", kButtonCancel);
   return 0;
 }
 
-std::int16_t VariableTable::VariableRow(const std::string& name) const {
+std::int16_t VariableTable::VariableRow(std::string_view name) const {
   const VariableRecord* record = Find(name);
   return record ? record->GridRow : 0;
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "message_box.h"
 #include "state/grid_model.h"
@@ -13,8 +14,8 @@ namespace ovalto {
 
 struct VariableRecord {
   std::int16_t Group;
-  std::int16_t InputKind;  // 0 typed; otherwise the code of the in-place combo
-  std::string Caption;
+  std::int16_t InputKind;    // 0 typed; otherwise the code of the in-place combo
+  std::string_view Caption;  // a fixed text of the table
   std::string Name;
   char ValueType;            // 'F' a number, 'S' a text (a list choice)
   std::int16_t GridRow = 0;  // -1 when not shown
@@ -41,20 +42,21 @@ class VariableTable {
   // reaches hidden variables and rows above the one the user last left. A
   // non-empty text (after the "!") is stored as text; an empty one stores
   // number. "An" is locked while a coefficient chosen in its dialog holds.
-  void SetVariable(const std::string& name, const std::string& text, double number);
+  void SetVariable(std::string_view name, std::string_view text, double number);
 
   // The number of the first variable of that name; an unknown name is
   // reported ("Не найдена переменая ...") and reads as 0.
-  double GetVariable(const std::string& name);
+  double GetVariable(std::string_view name);
 
   // Grid row of the variable (-1 hidden); 0 for a name that no record has.
-  std::int16_t VariableRow(const std::string& name) const;
+  std::int16_t VariableRow(std::string_view name) const;
   // Grid row of the first variable edited by that in-place combo; 0 if none.
   std::int16_t RowOfInputKind(std::int16_t kind) const;
 
-  // The first record of that name, or null.
-  VariableRecord* Find(const std::string& name);
-  const VariableRecord* Find(const std::string& name) const;
+  // The first record of that name, or null. The names are a fixed table,
+  // so a name is matched by a number rather than by its text.
+  VariableRecord* Find(std::string_view name);
+  const VariableRecord* Find(std::string_view name) const;
 
   std::array<VariableRecord, kVariableCount>& Records() { return records_; }
   const std::array<VariableRecord, kVariableCount>& Records() const { return records_; }
