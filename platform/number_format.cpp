@@ -31,19 +31,28 @@ std::string FormatGeneral(double value) {
   const bool negative = text[0] == '-';
   const std::size_t start = negative ? 1 : 0;
   const std::size_t ePos = text.find('e');
-  std::string digits(text.substr(start, 1));
-  if (text[start + 1] == '.') digits.append(text.substr(start + 2, ePos - start - 2));
+  // The significant digits without the point, then without trailing zeros.
+  std::string_view digits = text.substr(start, 1);
+  char digitBuf[24];
+  if (text[start + 1] == '.') {
+    digitBuf[0] = text[start];
+    const std::string_view rest = text.substr(start + 2, ePos - start - 2);
+    rest.copy(digitBuf + 1, rest.size());
+    digits = std::string_view(digitBuf, rest.size() + 1);
+  }
+  while (digits.size() > 1 && digits.back() == '0') digits.remove_suffix(1);
   int exponent = 0;
   std::from_chars(text.data() + ePos + (text[ePos + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
-  // Built by appending: concatenations of temporaries here set off a false
-  // overlap warning of g++ 12 in optimised builds.
-  std::string out = negative ? "-" : "";
+  std::string out;
+  out.reserve(24);
+  if (negative) out += '-';
   if (exponent >= kSignificantDigits || std::fabs(value) < 1e-5) {
-    out.append(digits, 0, 1);
-    if (digits.size() > 1) out.append(",").append(digits, 1);
-    out.append("E").append(std::to_string(exponent));
+    out += digits[0];
+    if (digits.size() > 1) out.append(",").append(digits.substr(1));
+    char exponentText[8];
+    const auto end = std::to_chars(exponentText, exponentText + sizeof exponentText, exponent).ptr;
+    out.append("E").append(exponentText, static_cast<std::size_t>(end - exponentText));
   } else if (exponent < 0) {
     out.append("0,").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
   } else {
@@ -51,31 +60,40 @@ std::string FormatGeneral(double value) {
     if (digits.size() <= intDigits) {
       out.append(digits).append(intDigits - digits.size(), '0');
     } else {
-      out.append(digits, 0, intDigits).append(",").append(digits, intDigits);
+      out.append(digits.substr(0, intDigits)).append(",").append(digits.substr(intDigits));
     }
   }
   return out;
 }
 
 std::optional<double> ParseNumber(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return std::nullopt;
-  const std::size_t last = text.find_last_not_of(" \t");
-  const std::string_view trimmed = std::string_view(text).substr(first, last - first + 1);
+  std::size_t first = 0;
+  std::size_t last = text.size();
+  while (first < last && (text[first] == ' ' || text[first] == '\t')) ++first;
+  while (last > first && (text[last - 1] == ' ' || text[last - 1] == '\t')) --last;
+  if (first == last) return std::nullopt;
   // Only digits, one sign, a decimal comma and an exponent: this keeps out
-  // the decimal point as well as the words "inf" and "nan".
-  if (trimmed.find_first_not_of("0123456789+-,eE") != std::string_view::npos) return std::nullopt;
-  // The usual short number is read from the stack; only a very long one
-  // needs the heap.
+  // the decimal point as well as the words "inf" and "nan". The usual short
+  // number is read from the stack; only a very long one needs the heap.
   char small[64];
   std::string large;
   char* body = small;
-  if (trimmed.size() > sizeof small) {
-    large.resize(trimmed.size());
+  const std::size_t size = last - first;
+  if (size > sizeof small) {
+    large.resize(size);
     body = large.data();
   }
-  for (std::size_t i = 0; i < trimmed.size(); ++i) body[i] = trimmed[i] == ',' ? '.' : trimmed[i];
-  const char* const bodyEnd = body + trimmed.size();
+  for (std::size_t i = 0; i < size; ++i) {
+    const char c = text[first + i];
+    if (c == ',') {
+      body[i] = '.';
+    } else if ((c >= '0' && c <= '9') || c == '+' || c == '-' || c == 'e' || c == 'E') {
+      body[i] = c;
+    } else {
+      return std::nullopt;
+    }
+  }
+  const char* const bodyEnd = body + size;
   const char* begin = body;
   if (*begin == '+') ++begin;
   double value = 0;

@@ -45,8 +45,8 @@ struct HeadlessResult {
   std::vector<HeadlessMessage> Messages;     // every box shown, in order; each answered with its first button
   ThicknessTable Chart;                      // the chart values of the 122 thickness steps
   std::uint8_t ChartMode = 0;
-  std::vector<std::string> ChartLines;
-  OutputControls Outputs;  // chart and report outputs as the run left them
+  std::vector<CostLine> ChartLines;  // CostLineText writes one as the list holds it
+  OutputControls Outputs;            // chart and report outputs as the run left them
 };
 
 HeadlessResult RunHeadless(const HeadlessInputs& inputs);

@@ -16,20 +16,26 @@ int LabourFactor(bool covered, double thicknessMm) {
   return thicknessMm <= 20 ? 1 : thicknessMm <= 40 ? 2 : thicknessMm <= 60 ? 3 : 4;
 }
 
-// Two decimals, right-aligned in five places, with a decimal comma.
-std::string CostLineNumber(double value) {
+void AppendCostNumber(std::string& line, double value) {
   char text[400];  // the widest double in fixed notation
   const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
   const auto length = static_cast<std::size_t>(written.ptr - text);
-  std::string line(length < 5 ? 5 - length : 0, ' ');
-  line.append(text, length);
-  for (char& c : line) {
-    if (c == '.') c = ',';
-  }
-  return line;
+  if (length < 5) line.append(5 - length, ' ');
+  for (std::size_t i = 0; i < length; ++i) line += text[i] == '.' ? ',' : text[i];
 }
 
 }  // namespace
+
+std::string CostLineText(const CostLine& line) {
+  std::string text;
+  text.reserve(40);
+  AppendCostNumber(text, line.Charge);
+  text += '\t';
+  AppendCostNumber(text, line.Heat);
+  text += '\t';
+  AppendCostNumber(text, line.Total);
+  return text;
+}
 
 double InsulationCapitalCost(SchemeRun& run, const InsulationWork& work, double thicknessMm) {
   const double material =
@@ -50,8 +56,7 @@ void RecordAnnualCost(SchemeRun& run, const Candidate& candidate, const Candidat
     candidate.Step->Series2Value = Finite(charge);
     candidate.Step->Series3Value = total - charge;
     if (writeChartLines) {
-      engine.ChartLines.push_back(CostLineNumber(charge) + "\t" + CostLineNumber(total - charge) + "\t" +
-                                  CostLineNumber(total));
+      engine.ChartLines.push_back({charge, total - charge, total});
     }
   }
   if (OfferCandidate(engine, total, candidate.ThicknessMm) &&

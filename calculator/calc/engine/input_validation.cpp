@@ -1,6 +1,7 @@
 #include "engine/input_validation.h"
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <optional>
 #include <string_view>
@@ -15,8 +16,19 @@ namespace ovalto {
 
 namespace {
 
-bool IsOneOf(std::string_view name, std::initializer_list<std::string_view> names) {
-  return std::find(names.begin(), names.end(), name) != names.end();
+// The input check runs on every row the user leaves: names are compared
+// packed into numbers.
+struct Names {
+  template <class... Name>
+  consteval explicit Names(Name... names) : Keys{PackedName(names)...}, Count(sizeof...(names)) {}
+  std::array<std::uint32_t, 10> Keys{};
+  std::size_t Count;
+};
+
+bool IsOneOf(std::string_view name, const Names& names) {
+  const std::uint32_t key = PackedName(name);
+  return std::find(names.Keys.begin(), names.Keys.begin() + static_cast<std::ptrdiff_t>(names.Count), key) !=
+         names.Keys.begin() + static_cast<std::ptrdiff_t>(names.Count);
 }
 
 bool IsOneOf(int code, std::initializer_list<int> codes) {
@@ -62,23 +74,24 @@ Problem CheckNumber(CalcSession& session, std::string_view name, double v) {
   VariableTable& variables = session.Variables;
   const int scheme = session.CalcSchemeCode;
   Problem problem = Problem::None;
-  if (IsOneOf(name, {"Dn", "De", "Dv", "Lv", "He", "Hv", "L"}) && v <= 0) problem = Problem::Dimension;
+  if (IsOneOf(name, Names("Dn", "De", "Dv", "Lv", "He", "Hv", "L")) && v <= 0) problem = Problem::Dimension;
   if (name == "Tb" && !IsColdKind(session.CalcKindCode) && v < 20) problem = Problem::TooColdForKind;
   // Above saturation the air holds no more vapour: such a number is no humidity.
-  if (IsOneOf(name, {"Vla", "Vlv"}) && v > 100) problem = Problem::NotANumber;
+  if (IsOneOf(name, Names("Vla", "Vlv")) && v > 100) problem = Problem::NotANumber;
 
   if (IsOneOf(scheme, {11110, 11111, 11120, 11121, 11210, 11211, 11220, 11221})) {
-    if (v < 0 && IsOneOf(name, {"Dn", "Wst", "Kdp", "Liz", "An", "W", "De", "He", "Z"})) problem = Problem::Senseless;
+    if (v < 0 && IsOneOf(name, Names("Dn", "Wst", "Kdp", "Liz", "An", "W", "De", "He", "Z")))
+      problem = Problem::Senseless;
     if (name == "Tb" && v > 100) problem = Problem::AboveInsulationLimit;
   } else if (scheme == 11112) {
-    if (v < 0 && IsOneOf(name, {"Dn", "Wst", "Kdp", "Liz", "An"})) problem = Problem::Senseless;
+    if (v < 0 && IsOneOf(name, Names("Dn", "Wst", "Kdp", "Liz", "An"))) problem = Problem::Senseless;
     if (name == "Tb" && v > 100) problem = Problem::AboveInsulationLimit;
     if (name == "Tp" && v > 35) problem = Problem::HotSurface;
   } else if (IsOneOf(scheme, {11114, 11124, 11224})) {
-    if (v < 0 && IsOneOf(name, {"Dn", "Wst", "Kdp", "Liz", "An", "W", "Pb", "Cp"})) problem = Problem::Senseless;
+    if (v < 0 && IsOneOf(name, Names("Dn", "Wst", "Kdp", "Liz", "An", "W", "Pb", "Cp"))) problem = Problem::Senseless;
     if (name == "T2" && v > 100) problem = Problem::AboveInsulationLimit;
   } else if (scheme == 11125) {
-    if (v < 0 && IsOneOf(name, {"Dn", "Wst", "Kdp", "Liz", "An", "Zt", "Pb", "Cp", "Rb", "W"})) {
+    if (v < 0 && IsOneOf(name, Names("Dn", "Wst", "Kdp", "Liz", "An", "Zt", "Pb", "Cp", "Rb", "W"))) {
       problem = Problem::Senseless;
     }
     if (name == "Tn" && variables.GetVariable("Tz") <= v) problem = Problem::AmbientAtFreezing;
@@ -131,11 +144,23 @@ void Focus(CalcSession& session, const EditorState* editor) {
 const std::string& NumberText(const CalcSession& session, const VariableRecord& record) {
   static const std::string kZero = "0";
   static const std::string kBlank = " ";
+  static const std::string kNotTakenIntoAccount = "не учитывать";
   const std::string& text = record.InputKind == 12   ? session.Grid.cbVD.Text
                             : record.InputKind == 13 ? session.Grid.cbTS.Text
                                                      : session.Grid.Values[static_cast<std::size_t>(record.GridRow)];
-  if (text == "не учитывать") return kZero;
+  if (text == kNotTakenIntoAccount) return kZero;
   return text.empty() ? kBlank : text;
+}
+
+std::optional<double> ReadNumber(CalcSession& session, const VariableRecord& record) {
+  const std::string& text = NumberText(session, record);
+  CalcSession::ReadNumber& read =
+      session.ReadNumbers[static_cast<std::size_t>(&record - session.Variables.Records().data())];
+  if (read.Text != text) {
+    read.Text = text;
+    read.Number = ParseNumber(text);
+  }
+  return read.Number;
 }
 
 // Writes an ambient temperature of the climate table; a settlement that
@@ -249,7 +274,7 @@ int ValidateInputs(CalcSession& session, OutputControls& outputs, bool showMessa
       return record.Group;
     }
 
-    const std::optional<double> number = ParseNumber(NumberText(session, record));
+    const std::optional<double> number = ReadNumber(session, record);
     const Problem problem = number ? CheckNumber(session, record.Name, *number) : Problem::NotANumber;
     if (problem == Problem::None) {
       record.Value = *number;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "message_box.h"
@@ -68,6 +69,15 @@ struct CalcSession {
   // several inputs; when they fail, it shows one box, not one for each.
   int DerivationActions = 0;  // depth of the actions under way
   bool DerivationFailureShown = false;
+
+  // The input check runs on every row the user leaves and mostly finds the
+  // texts as it read them before: the last text of each variable and the
+  // number it held.
+  struct ReadNumber {
+    std::string Text;
+    std::optional<double> Number;
+  };
+  std::array<ReadNumber, kVariableCount> ReadNumbers;
 
   // The in-place editor of the grid that has the keyboard focus; null while
   // the grid itself or any other control has it.

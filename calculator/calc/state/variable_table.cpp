@@ -72,15 +72,6 @@ constexpr const char* kGroupCaptions[kGroupCount] = {
     "ПАРАМЕТРЫ ПОКРЫТИЯ",     "ДАННЫЕ ДЛЯ РАСЧЕТА", "РЕЗУЛЬТАТЫ РАСЧЕТА",
 };
 
-// Every name has at most four characters: packed into a number, a lookup
-// compares numbers (a longer name packs to 0, which no variable has).
-constexpr std::uint32_t PackedName(std::string_view name) {
-  if (name.empty() || name.size() > 4) return 0;
-  std::uint32_t key = 0;
-  for (const char c : name) key = key << 8 | static_cast<unsigned char>(c);
-  return key;
-}
-
 constexpr std::array<std::uint32_t, kVariableCount> kPackedNames = [] {
   std::array<std::uint32_t, kVariableCount> keys{};
   for (int i = 0; i < kVariableCount; ++i) keys[static_cast<std::size_t>(i)] = PackedName(kDefinitions[i].name);
@@ -96,13 +87,30 @@ static_assert(
     }(),
     "every variable name packs into a number");
 
+// The packed names hashed into a table of record indices, built at compile
+// time: a lookup costs a multiplication and a probe or two.
+constexpr std::size_t kSlotCount = 128;
+constexpr std::size_t SlotOf(std::uint32_t key) { return (key * 2654435761u) >> 25; }
+constexpr std::size_t NextSlot(std::size_t slot) { return (slot + 1) % kSlotCount; }
+
+constexpr std::array<std::int8_t, kSlotCount> kSlots = [] {
+  std::array<std::int8_t, kSlotCount> slots{};
+  for (auto& slot : slots) slot = -1;
+  for (int i = 0; i < kVariableCount; ++i) {
+    std::size_t slot = SlotOf(kPackedNames[static_cast<std::size_t>(i)]);
+    while (slots[slot] >= 0) slot = NextSlot(slot);
+    slots[slot] = static_cast<std::int8_t>(i);
+  }
+  return slots;
+}();
+
 int IndexOf(std::string_view name) {
   const std::uint32_t key = PackedName(name);
   if (key == 0) return -1;
-  for (int i = 0; i < kVariableCount; ++i) {
-    if (kPackedNames[static_cast<std::size_t>(i)] == key) return i;
+  for (std::size_t slot = SlotOf(key);; slot = NextSlot(slot)) {
+    const int index = kSlots[slot];
+    if (index < 0 || kPackedNames[static_cast<std::size_t>(index)] == key) return index;
   }
-  return -1;
 }
 
 }  // namespace
@@ -139,7 +147,11 @@ void VariableTable::SetVariable(std::string_view name, std::string_view text, do
   } else {
     record->Value = number;
     // Only a shown variable needs its number as text.
-    if (shown) grid_.SetCell(record->GridRow, FormatGeneral(number));
+    if (shown) {
+      ShownNumber& text = shownNumbers_[static_cast<std::size_t>(record - records_.data())];
+      if (text.Text.empty() || !(text.Value == number)) text = {number, FormatGeneral(number)};
+      grid_.SetCell(record->GridRow, text.Text);
+    }
   }
 }
 

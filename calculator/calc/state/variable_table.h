@@ -31,6 +31,16 @@ struct GroupHeaderRecord {
 };
 
 constexpr int kVariableCount = 47;
+
+// A variable's name as a number: every name has one to four characters, so
+// names are matched by comparing numbers. A longer name packs to 0, which no
+// variable has.
+constexpr std::uint32_t PackedName(std::string_view name) {
+  if (name.empty() || name.size() > 4) return 0;
+  std::uint32_t key = 0;
+  for (const char c : name) key = key << 8 | static_cast<unsigned char>(c);
+  return key;
+}
 constexpr int kGroupCount = 7;
 
 class VariableTable {
@@ -67,7 +77,16 @@ class VariableTable {
   MessageBoxes& Messages() { return messages_; }
 
  private:
+  // The text last shown for each variable's number: the same number is
+  // written again and again (each row left derives the inputs below it),
+  // and its text needs writing only once.
+  struct ShownNumber {
+    double Value = 0;
+    std::string Text;
+  };
+
   std::array<VariableRecord, kVariableCount> records_;
+  std::array<ShownNumber, kVariableCount> shownNumbers_;
   std::array<GroupHeaderRecord, kGroupCount> groups_;
   GridModel& grid_;
   MessageBoxes& messages_;
