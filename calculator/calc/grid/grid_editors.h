@@ -26,6 +26,9 @@ void cbRGChange(CalcSession& session);
 void cbNPChange(CalcSession& session);
 // Insulation line: conductivity and the coverings the line takes.
 void cbTIChange(CalcSession& session);
+// What cbTIChange does before it hands over to the covering's handler:
+// false when no line is chosen, and the handler is not due.
+bool TakeInsulationLine(CalcSession& session);
 // Covering: the outer coefficient, once every input is valid.
 void cbTPChange(CalcSession& session);
 // Thickness calculated or given: the mark on the sought variable's row.

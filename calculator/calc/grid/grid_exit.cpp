@@ -10,14 +10,20 @@ namespace {
 
 // Shows the lines that suit the kind now. The line to show is chosen before
 // its handler runs, so the conductivity and the covering list belong to the
-// line the user sees.
+// line the user sees. The covering's handler would derive the outer
+// coefficient; with its row shown the exit derives it a little later from
+// the same inputs, so it is derived once.
 void OfferInsulationLines(CalcSession& session) {
   EditorState& cbTI = session.Grid.cbTI;
   cbTI.Items = OfferedInsulationLines(session);
   SelectItem(cbTI, -1);
   if (cbTI.Items.empty()) return;
   SelectTextOrFirst(cbTI, session.Variables.Find("Ti_")->RememberedText);
-  cbTIChange(session);
+  if (session.Variables.VariableRow("An") > 0) {
+    TakeInsulationLine(session);
+  } else {
+    cbTIChange(session);
+  }
 }
 
 // Derives each input that lies below the row left, when the inputs of the

@@ -81,7 +81,7 @@ std::vector<std::string> OfferedInsulationLines(CalcSession& session) {
   return lines;
 }
 
-void cbTIChange(CalcSession& session) {
+bool TakeInsulationLine(CalcSession& session) {
   GridModel& grid = session.Grid;
   VariableTable& variables = session.Variables;
   const double t = variables.GetVariable(ListHasVariable(session.VariableList, "Tb") ? "Tb" : "T1");
@@ -93,7 +93,7 @@ void cbTIChange(CalcSession& session) {
   if (line == 0) {
     grid.cbTP.Items.clear();
     SelectItem(grid.cbTP, -1);
-    return;
+    return false;
   }
 
   const InsulationTypeRecord& record = InsulationTypeTable[static_cast<std::size_t>(line - 1)];
@@ -106,7 +106,11 @@ void cbTIChange(CalcSession& session) {
   // The covering to show is chosen before its handler runs, so the outer
   // coefficient belongs to the covering the user sees.
   SelectTextOrFirst(grid.cbTP, variables.Find("Tp_")->RememberedText);
-  cbTPChange(session);
+  return true;
+}
+
+void cbTIChange(CalcSession& session) {
+  if (TakeInsulationLine(session)) cbTPChange(session);
 }
 
 void cbTPChange(CalcSession& session) {
