@@ -1,5 +1,8 @@
 #include "headless_run.h"
 
+#include <algorithm>
+#include <array>
+
 #include "engine/calculation_run.h"
 #include "engine/engine.h"
 #include "grid/grid_editors.h"
@@ -37,9 +40,20 @@ int PageOfKind(int kindCode) {
   return system == 5 ? 4 : system;
 }
 
-const std::string* TextOf(const HeadlessInputs& inputs, const std::string& name) {
-  const auto it = inputs.Texts.find(name);
-  return it == inputs.Texts.end() ? nullptr : &it->second;
+std::size_t IndexOf(const CalcSession& session, const VariableRecord& record) {
+  return static_cast<std::size_t>(&record - session.Variables.Records().data());
+}
+
+// The inputs by variable, resolved to the table's records once: the fill
+// reads them row by row. Null where nothing is typed.
+using TypedTexts = std::array<const std::string*, kVariableCount>;
+
+TypedTexts ResolveTexts(const CalcSession& session, const HeadlessInputs& inputs) {
+  TypedTexts typed{};
+  for (const auto& [name, text] : inputs.Texts) {
+    if (const VariableRecord* record = session.Variables.Find(name)) typed[IndexOf(session, *record)] = &text;
+  }
+  return typed;
 }
 
 // Chooses an item as the user would, running the editor's change handler.
@@ -50,9 +64,10 @@ void Choose(CalcSession& session, EditorState& editor, const std::string* item, 
 }
 
 // What the user does on the row of one variable before leaving it.
-void EnterRow(CalcSession& session, const HeadlessInputs& inputs, const VariableRecord& record) {
+void EnterRow(CalcSession& session, const HeadlessInputs& inputs, const TypedTexts& typed,
+              const VariableRecord& record) {
   GridModel& grid = session.Grid;
-  const std::string* text = TextOf(inputs, record.Name);
+  const std::string* text = typed[IndexOf(session, record)];
   switch (record.InputKind) {
     case 10:
       Choose(session, grid.cbZN, text, cbZNChange);
@@ -102,6 +117,7 @@ const VariableRecord* VariableOnRow(const CalcSession& session, int row) {
 // lies below it, so a typed value stands over a derived one.
 void FillGrid(CalcSession& session, const HeadlessInputs& inputs) {
   GridModel& grid = session.Grid;
+  const TypedTexts typed = ResolveTexts(session, inputs);
   // The modes first: changing the flow unit sets the substance's values again.
   SelectItem(grid.cbWI, inputs.ThicknessGiven ? 1 : 0);
   cbWIChange(session);
@@ -111,14 +127,14 @@ void FillGrid(CalcSession& session, const HeadlessInputs& inputs) {
   }
   for (;;) {
     const int row = grid.CurrentRow;
-    if (const VariableRecord* record = VariableOnRow(session, row)) EnterRow(session, inputs, *record);
+    if (const VariableRecord* record = VariableOnRow(session, row)) EnterRow(session, inputs, typed, *record);
     SelectNextInputRow(session, true);
     if (grid.CurrentRow == row) break;
   }
   // Values the grid does not show, last: passing the region row sets the
   // region's costs.
   for (const VariableRecord& record : session.Variables.Records()) {
-    const std::string* text = TextOf(inputs, record.Name);
+    const std::string* text = typed[IndexOf(session, record)];
     if (record.GridRow >= 0 || record.ValueType != 'F' || !text) continue;
     if (const auto number = ParseNumber(*text)) session.Variables.SetVariable(record.Name, "!", *number);
   }
@@ -141,10 +157,20 @@ HeadlessResult RunHeadless(const HeadlessInputs& inputs) {
   FillGrid(session, inputs);
   RunCalculation(session, engine);
 
-  for (const VariableRecord& record : session.Variables.Records()) {
-    result.Values[record.Name] = record.Value;
+  // In the order of the names, each goes in at the maps' end.
+  static const std::array<std::size_t, kVariableCount> kByName = [&records = session.Variables.Records()] {
+    std::array<std::size_t, kVariableCount> order{};
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t a, std::size_t b) { return records[a].Name < records[b].Name; });
+    return order;
+  }();
+  for (const std::size_t index : kByName) {
+    const VariableRecord& record = session.Variables.Records()[index];
+    result.Values.emplace_hint(result.Values.end(), record.Name, record.Value);
     if (record.GridRow >= 0 && record.GridRow < session.Grid.RowCount()) {
-      result.Cells[record.Name] = session.Grid.Values[static_cast<std::size_t>(record.GridRow)];
+      result.Cells.emplace_hint(result.Cells.end(), record.Name,
+                                session.Grid.Values[static_cast<std::size_t>(record.GridRow)]);
     }
   }
   result.Chart = engine.State.StdThicknessTable;

@@ -25,8 +25,7 @@ struct Names {
   std::size_t Count;
 };
 
-bool IsOneOf(std::string_view name, const Names& names) {
-  const std::uint32_t key = PackedName(name);
+bool IsOneOf(std::uint32_t key, const Names& names) {
   return std::find(names.Keys.begin(), names.Keys.begin() + static_cast<std::ptrdiff_t>(names.Count), key) !=
          names.Keys.begin() + static_cast<std::ptrdiff_t>(names.Count);
 }
@@ -37,14 +36,15 @@ bool IsOneOf(int code, std::initializer_list<int> codes) {
 
 // The variable the chosen kind seeks is not an input, nor is the thickness
 // while it is calculated.
-bool IsSought(const CalcSession& session, std::string_view name) {
-  constexpr std::string_view kTaskResults[] = {"Egod", "QL", "Tp", "Vla", "T2", "Zt", "Vlv"};
+bool IsSought(const CalcSession& session, std::uint32_t key) {
+  constexpr std::uint32_t kTaskResults[] = {PackedName("Egod"), PackedName("QL"), PackedName("Tp"), PackedName("Vla"),
+                                            PackedName("T2"),   PackedName("Zt"), PackedName("Vlv")};
   const int task = session.CalcKindCode % 10;
   switch (session.Grid.cbWI.ItemIndex) {
     case 0:
-      return name == "Wiz" || (task == 0 && name == "Egod");
+      return key == PackedName("Wiz") || (task == 0 && key == PackedName("Egod"));
     case 1:
-      return task < 7 && name == kTaskResults[task];
+      return task >= 0 && task < 7 && key == kTaskResults[task];
     default:
       return false;
   }
@@ -70,34 +70,34 @@ enum class Problem {
 
 // The checks of a number in their order; a later failing check replaces the
 // problem an earlier one found.
-Problem CheckNumber(CalcSession& session, std::string_view name, double v) {
+Problem CheckNumber(CalcSession& session, std::uint32_t key, double v) {
   VariableTable& variables = session.Variables;
   const int scheme = session.CalcSchemeCode;
   Problem problem = Problem::None;
-  if (IsOneOf(name, Names("Dn", "De", "Dv", "Lv", "He", "Hv", "L")) && v <= 0) problem = Problem::Dimension;
-  if (name == "Tb" && !IsColdKind(session.CalcKindCode) && v < 20) problem = Problem::TooColdForKind;
+  if (IsOneOf(key, Names("Dn", "De", "Dv", "Lv", "He", "Hv", "L")) && v <= 0) problem = Problem::Dimension;
+  if (key == PackedName("Tb") && !IsColdKind(session.CalcKindCode) && v < 20) problem = Problem::TooColdForKind;
   // Above saturation the air holds no more vapour: such a number is no humidity.
-  if (IsOneOf(name, Names("Vla", "Vlv")) && v > 100) problem = Problem::NotANumber;
+  if (IsOneOf(key, Names("Vla", "Vlv")) && v > 100) problem = Problem::NotANumber;
 
   if (IsOneOf(scheme, {11110, 11111, 11120, 11121, 11210, 11211, 11220, 11221})) {
-    if (v < 0 && IsOneOf(name, Names("Dn", "Wst", "Kdp", "Liz", "An", "W", "De", "He", "Z")))
+    if (v < 0 && IsOneOf(key, Names("Dn", "Wst", "Kdp", "Liz", "An", "W", "De", "He", "Z")))
       problem = Problem::Senseless;
-    if (name == "Tb" && v > 100) problem = Problem::AboveInsulationLimit;
+    if (key == PackedName("Tb") && v > 100) problem = Problem::AboveInsulationLimit;
   } else if (scheme == 11112) {
-    if (v < 0 && IsOneOf(name, Names("Dn", "Wst", "Kdp", "Liz", "An"))) problem = Problem::Senseless;
-    if (name == "Tb" && v > 100) problem = Problem::AboveInsulationLimit;
-    if (name == "Tp" && v > 35) problem = Problem::HotSurface;
+    if (v < 0 && IsOneOf(key, Names("Dn", "Wst", "Kdp", "Liz", "An"))) problem = Problem::Senseless;
+    if (key == PackedName("Tb") && v > 100) problem = Problem::AboveInsulationLimit;
+    if (key == PackedName("Tp") && v > 35) problem = Problem::HotSurface;
   } else if (IsOneOf(scheme, {11114, 11124, 11224})) {
-    if (v < 0 && IsOneOf(name, Names("Dn", "Wst", "Kdp", "Liz", "An", "W", "Pb", "Cp"))) problem = Problem::Senseless;
-    if (name == "T2" && v > 100) problem = Problem::AboveInsulationLimit;
+    if (v < 0 && IsOneOf(key, Names("Dn", "Wst", "Kdp", "Liz", "An", "W", "Pb", "Cp"))) problem = Problem::Senseless;
+    if (key == PackedName("T2") && v > 100) problem = Problem::AboveInsulationLimit;
   } else if (scheme == 11125) {
-    if (v < 0 && IsOneOf(name, Names("Dn", "Wst", "Kdp", "Liz", "An", "Zt", "Pb", "Cp", "Rb", "W"))) {
+    if (v < 0 && IsOneOf(key, Names("Dn", "Wst", "Kdp", "Liz", "An", "Zt", "Pb", "Cp", "Rb", "W"))) {
       problem = Problem::Senseless;
     }
-    if (name == "Tn" && variables.GetVariable("Tz") <= v) problem = Problem::AmbientAtFreezing;
+    if (key == PackedName("Tn") && variables.GetVariable("Tz") <= v) problem = Problem::AmbientAtFreezing;
     // The freezing time divides by this sum; "Tn" comes later in the walk,
     // so its number is the one stored before.
-    if (name == "Tz" &&
+    if (key == PackedName("Tz") &&
         variables.GetVariable("Tb") + variables.GetVariable("Tz") - 2 * variables.GetVariable("Tn") == 0) {
       problem = Problem::Temperatures;
     }
@@ -266,7 +266,8 @@ int ValidateInputs(CalcSession& session, OutputControls& outputs, bool showMessa
   outputs.Print = false;
   outputs.Excel = false;
   for (VariableRecord& record : session.Variables.Records()) {
-    if (record.GridRow < 0 || IsSought(session, record.Name)) continue;
+    const std::uint32_t key = PackedName(record.Name);
+    if (record.GridRow < 0 || IsSought(session, key)) continue;
     if (record.ValueType == 'S') {
       if (CheckList(session, record)) continue;
       if (showMessages)
@@ -275,7 +276,7 @@ int ValidateInputs(CalcSession& session, OutputControls& outputs, bool showMessa
     }
 
     const std::optional<double> number = ReadNumber(session, record);
-    const Problem problem = number ? CheckNumber(session, record.Name, *number) : Problem::NotANumber;
+    const Problem problem = number ? CheckNumber(session, key, *number) : Problem::NotANumber;
     if (problem == Problem::None) {
       record.Value = *number;
       continue;

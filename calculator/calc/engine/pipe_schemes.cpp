@@ -68,8 +68,12 @@ bool PipeHeatFlow(SchemeRun& run) {
   StartThinnestMeeting(e);
   // Cold water outdoors in frost loses heat that its norm counts as a gain.
   const bool countedAsGain = run.Session.CalcKindCode == 21211 && e.Tb > 0 && e.Tn < 0;
+  // The inputs and the resistances that no candidate changes, read once.
+  const double kdp = run.Var("Kdp");
+  const double rin = pipe.Rin(e);
+  const double rwall = pipe.Rwall();
   ThicknessScan(run, [&](const Candidate& c) {
-    double q = Div(run.Var("Kdp") * (e.Tb - e.Tn), pipe.SumR(e, c.ThicknessMm));
+    double q = Div(kdp * (e.Tb - e.Tn), pipe.Rout(e, c.ThicknessMm) + pipe.Rins(e, c.ThicknessMm) + rin + rwall);
     if (countedAsGain) q = -q;
     if (c.IsUsersThickness()) run.Write("QL", RoundHalfEven(q, 3));
     const double norm = run.Var("QL");
@@ -98,9 +102,10 @@ bool PipeSurfaceTemperature(SchemeRun& run) {
   // A limit at or beyond the ambient, seen from the substance, no layer reaches.
   const bool reachable = e.Tb < e.Tn || required > e.Tn;
   const double requiredRatio = reachable ? Div(e.Tb - required, required - e.Tn) : 0;
+  const double rwall = pipe.Rwall();
   ThicknessScan(run, [&](const Candidate& c) {
     const double perimeter = kPi * (2 * c.ThicknessMm + pipe.Dn) / 1000;
-    const double ratio = perimeter * e.An * (pipe.Rins(e, c.ThicknessMm) + pipe.Rwall());
+    const double ratio = perimeter * e.An * (pipe.Rins(e, c.ThicknessMm) + rwall);
     const double surface = Div(ratio * e.Tn + e.Tb, 1 + ratio);
     if (c.IsUsersThickness()) run.Write("Tp", RoundHalfEven(surface, 1));
     if (c.Step) {
@@ -129,11 +134,16 @@ bool PipeTemperatureChange(SchemeRun& run) {
     flow = bore * bore * 3600 * run.Var("Gm") * kPi / 4 * run.Var("Pb");
   }
 
+  // The inputs and the resistances that no candidate changes, read once.
+  const double rin = pipe.Rin(e);
+  const double rwall = PipeWallResistance(pipe.Dn, std::abs(pipe.Bore()), pipe.Lst);
+  const double kdp = run.Var("Kdp");
+  const double length = run.Var("L");
+  const double cp = run.Var("Cp");
   ThicknessScan(run, [&](const Candidate& c) {
     const double d = c.ThicknessMm;
-    const double sumR =
-        pipe.Rout(e, d) + pipe.Rins(e, d) + pipe.Rin(e) + PipeWallResistance(pipe.Dn, std::abs(pipe.Bore()), pipe.Lst);
-    const double x = Div(run.Var("Kdp") * 3.6 * run.Var("L"), run.Var("Cp") * flow * sumR);
+    const double sumR = pipe.Rout(e, d) + pipe.Rins(e, d) + rin + rwall;
+    const double x = Div(kdp * 3.6 * length, cp * flow * sumR);
     // (e^x Tn + T1 - Tn) / e^x, written over e^-x: a long bare pipe with a
     // small flow has x past the range of e^x, and its end is the ambient.
     const double exponential = e.Tn + (e.T1 - e.Tn) * Exp(-x);
@@ -164,16 +174,22 @@ bool PipeFreezeProtection(SchemeRun& run) {
   // from either side could let the pipe freeze before it.
   StartThinnestMeeting(e);
 
+  // The inputs and the resistances that no candidate changes, read once.
+  const double rin = pipe.Rin(e);
+  const double rwall = pipe.Rwall();
+  const double tz = run.Var("Tz");
+  const double pb = run.Var("Pb");
+  const double kdp = run.Var("Kdp");
+  const double cp = run.Var("Cp");
+  const double rb = run.Var("Rb");
+  const double kz = run.Var("Kz");
+  // Heat given off while cooling to the freezing point, then while the
+  // allowed share freezes.
+  const double cooling = Div(2 * (e.Tb - tz) * area * pb * cp, tz + e.Tb - 2 * e.Tn);
+  const double freezing = Div(pb * area * rb * kz / 100, tz - e.Tn);
   ThicknessScan(run, [&](const Candidate& c) {
     const double d = c.ThicknessMm;
-    const double sumR = pipe.Rin(e) + pipe.Rins(e, d) + pipe.Rout(e, d) + pipe.Rwall();
-    const double tz = run.Var("Tz");
-    const double pb = run.Var("Pb");
-    const double kdp = run.Var("Kdp");
-    // Heat given off while cooling to the freezing point, then while the
-    // allowed share freezes.
-    const double cooling = Div(2 * (e.Tb - tz) * area * pb * run.Var("Cp"), tz + e.Tb - 2 * e.Tn);
-    const double freezing = Div(pb * area * run.Var("Rb") * run.Var("Kz") / 100, tz - e.Tn);
+    const double sumR = rin + pipe.Rins(e, d) + pipe.Rout(e, d) + rwall;
     const double hours = Div((cooling + freezing) * sumR, kdp * 3.6);
     if (c.IsUsersThickness()) {
       run.Write("Zt", RoundHalfEven(hours, 2));

@@ -59,8 +59,8 @@ bool TankHeatFlow(SchemeRun& run) {
   e.InnerCoefficient = 1000;
   StartSmallestCriterion(e);
   bool reachable = false;
+  const double driving = run.Var("Kdp") * (e.Tb - e.Tn);
   ThicknessScan(run, [&](const Candidate& c) {
-    const double driving = run.Var("Kdp") * (e.Tb - e.Tn);
     const double q = Div(driving, WallResistance(e, c.ThicknessMm));
     if (c.IsUsersThickness()) run.Write("Qf", run.Session.CalcSchemeCode == 11221 ? RoundHalfEven(q, 1) : q);
     const double norm = run.Var("Qf");
@@ -115,11 +115,14 @@ bool TankTemperatureChange(SchemeRun& run) {
   e.InnerCoefficient = 1000;
   // Indoors as outdoors the end temperature must not pass the required one.
   StartThinnestMeeting(e);
+  const double pb = run.Var("Pb");
+  const double cp = run.Var("Cp");
+  const double zv = run.Var("Zv");
+  const double kdp = run.Var("Kdp");
   ThicknessScan(run, [&](const Candidate& c) {
     // Time constant of the stored substance in units of the storage time;
     // it approaches the ambient exponentially.
-    const double timeConstant = Div(WallResistance(e, c.ThicknessMm) * volume * run.Var("Pb") * run.Var("Cp"),
-                                    3.6 * run.Var("Zv") * surface * run.Var("Kdp"));
+    const double timeConstant = Div(WallResistance(e, c.ThicknessMm) * volume * pb * cp, 3.6 * zv * surface * kdp);
     const double end = e.Tn + (e.T1 - e.Tn) * Exp(-Div(1, timeConstant));
     if (c.IsUsersThickness()) {
       e.T2 = RoundHalfEven(end, 1);

@@ -24,8 +24,9 @@ std::string DuctCaption(const std::string& name, int code) {
 }
 
 EditorState* EditorOfVariable(GridModel& grid, const VariableRecord& record) {
-  if (record.Name == "An") return &grid.bbGetKT;
-  if (record.Name == "Wiz") return &grid.cbWI;
+  const std::uint32_t key = PackedName(record.Name);
+  if (key == PackedName("An")) return &grid.bbGetKT;
+  if (key == PackedName("Wiz")) return &grid.cbWI;
   return EditorOfInputKind(grid, record.InputKind);
 }
 
@@ -34,27 +35,27 @@ EditorState* EditorOfVariable(GridModel& grid, const VariableRecord& record) {
 void PresetEditor(CalcSession& session, const VariableRecord& record, EditorState& editor) {
   const std::string& t = record.RememberedText;
   GridModel& grid = session.Grid;
-  const std::string& name = record.Name;
+  const std::uint32_t name = PackedName(record.Name);
   // A remembered item that this kind's list lacks (the duct's "воздух" on a
   // water pipe) gives way to the list's first item; the build's handlers
   // then derive for the item the user sees.
-  if (name == "Zn_") {
+  if (name == PackedName("Zn_")) {
     grid.cbZN.Items = {"не учитывается", "рабочая и обслуживаемая", "вне рабочей зоны"};
     SelectTextOrFirst(grid.cbZN, t);
-  } else if (name == "Ms_") {
+  } else if (name == PackedName("Ms_")) {
     grid.cbMS.Items = PipeMaterialItems(session.CalcKindCode);
     SelectTextOrFirst(grid.cbMS, t);
-  } else if (name == "Vv_") {
+  } else if (name == PackedName("Vv_")) {
     grid.cbVV.Items = SubstanceItems(session);
     SelectTextOrFirst(grid.cbVV, t);
-  } else if (name == "Dn" || name == "Wst") {
+  } else if (name == PackedName("Dn") || name == PackedName("Wst")) {
     if (!t.empty()) editor.Text = t;
-  } else if (name == "Gm") {
+  } else if (name == PackedName("Gm")) {
     grid.cbGW.Items = {"кг/ч", "м/с"};
-  } else if (name == "Wiz") {
+  } else if (name == PackedName("Wiz")) {
     grid.cbWI.Items = {"рассчитывается", "указывается"};
     SelectItem(grid.cbWI, 0);
-  } else if (name == "An") {
+  } else if (name == PackedName("An")) {
     editor.Top += 1;
   } else if (!t.empty()) {  // Ti_, Tp_, Rg_, Np_: chosen from the lists they hold
     editor.SelectText(t);
@@ -102,7 +103,7 @@ void LayOutRows(CalcSession& session) {
       if (!caption.empty()) grid.Captions[static_cast<std::size_t>(row)] = caption;
     }
     // Heating works through the heating season only; other systems all year.
-    if (record.Name == "Z") grid.SetCell(row, session.PageTag == 1 ? "4560" : "8760");
+    if (PackedName(record.Name) == PackedName("Z")) grid.SetCell(row, session.PageTag == 1 ? "4560" : "8760");
     ++grid.Tag;
 
     if (EditorState* editor = EditorOfVariable(grid, record)) {
