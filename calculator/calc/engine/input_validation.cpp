@@ -68,29 +68,41 @@ enum class Problem {
   Temperatures
 };
 
+// The groups of schemes whose inputs have checks of their own.
+enum class SchemeChecks { HeatFlowAndEfficiency, SurfaceTemperature, TemperatureChange, FreezeProtection, None };
+
+SchemeChecks ChecksOf(int scheme) {
+  if (IsOneOf(scheme, {11110, 11111, 11120, 11121, 11210, 11211, 11220, 11221})) {
+    return SchemeChecks::HeatFlowAndEfficiency;
+  }
+  if (scheme == 11112) return SchemeChecks::SurfaceTemperature;
+  if (IsOneOf(scheme, {11114, 11124, 11224})) return SchemeChecks::TemperatureChange;
+  if (scheme == 11125) return SchemeChecks::FreezeProtection;
+  return SchemeChecks::None;
+}
+
 // The checks of a number in their order; a later failing check replaces the
 // problem an earlier one found.
-Problem CheckNumber(CalcSession& session, std::uint32_t key, double v) {
+Problem CheckNumber(CalcSession& session, SchemeChecks checks, std::uint32_t key, double v) {
   VariableTable& variables = session.Variables;
-  const int scheme = session.CalcSchemeCode;
   Problem problem = Problem::None;
   if (IsOneOf(key, Names("Dn", "De", "Dv", "Lv", "He", "Hv", "L")) && v <= 0) problem = Problem::Dimension;
   if (key == PackedName("Tb") && !IsColdKind(session.CalcKindCode) && v < 20) problem = Problem::TooColdForKind;
   // Above saturation the air holds no more vapour: such a number is no humidity.
   if (IsOneOf(key, Names("Vla", "Vlv")) && v > 100) problem = Problem::NotANumber;
 
-  if (IsOneOf(scheme, {11110, 11111, 11120, 11121, 11210, 11211, 11220, 11221})) {
+  if (checks == SchemeChecks::HeatFlowAndEfficiency) {
     if (v < 0 && IsOneOf(key, Names("Dn", "Wst", "Kdp", "Liz", "An", "W", "De", "He", "Z")))
       problem = Problem::Senseless;
     if (key == PackedName("Tb") && v > 100) problem = Problem::AboveInsulationLimit;
-  } else if (scheme == 11112) {
+  } else if (checks == SchemeChecks::SurfaceTemperature) {
     if (v < 0 && IsOneOf(key, Names("Dn", "Wst", "Kdp", "Liz", "An"))) problem = Problem::Senseless;
     if (key == PackedName("Tb") && v > 100) problem = Problem::AboveInsulationLimit;
     if (key == PackedName("Tp") && v > 35) problem = Problem::HotSurface;
-  } else if (IsOneOf(scheme, {11114, 11124, 11224})) {
+  } else if (checks == SchemeChecks::TemperatureChange) {
     if (v < 0 && IsOneOf(key, Names("Dn", "Wst", "Kdp", "Liz", "An", "W", "Pb", "Cp"))) problem = Problem::Senseless;
     if (key == PackedName("T2") && v > 100) problem = Problem::AboveInsulationLimit;
-  } else if (scheme == 11125) {
+  } else if (checks == SchemeChecks::FreezeProtection) {
     if (v < 0 && IsOneOf(key, Names("Dn", "Wst", "Kdp", "Liz", "An", "Zt", "Pb", "Cp", "Rb", "W"))) {
       problem = Problem::Senseless;
     }
@@ -265,9 +277,11 @@ int ValidateInputs(CalcSession& session, OutputControls& outputs, bool showMessa
   outputs.ChartButton = false;
   outputs.Print = false;
   outputs.Excel = false;
+  const SchemeChecks checks = ChecksOf(session.CalcSchemeCode);
   for (VariableRecord& record : session.Variables.Records()) {
+    if (record.GridRow < 0) continue;
     const std::uint32_t key = PackedName(record.Name);
-    if (record.GridRow < 0 || IsSought(session, key)) continue;
+    if (IsSought(session, key)) continue;
     if (record.ValueType == 'S') {
       if (CheckList(session, record)) continue;
       if (showMessages)
@@ -276,7 +290,7 @@ int ValidateInputs(CalcSession& session, OutputControls& outputs, bool showMessa
     }
 
     const std::optional<double> number = ReadNumber(session, record);
-    const Problem problem = number ? CheckNumber(session, key, *number) : Problem::NotANumber;
+    const Problem problem = number ? CheckNumber(session, checks, key, *number) : Problem::NotANumber;
     if (problem == Problem::None) {
       record.Value = *number;
       continue;

@@ -38,7 +38,8 @@ void cbWIChange(CalcSession& session);
 std::vector<std::string> PipeMaterialItems(int calcKindCode);
 // What the substance combo offers for the shown kind.
 std::vector<std::string> SubstanceItems(const CalcSession& session);
-// The insulation lines that suit the kind (and a conditioning pipe's size).
-std::vector<std::string> OfferedInsulationLines(CalcSession& session);
+// Fills the insulation list with the lines that suit the kind (and a
+// conditioning pipe's size).
+void FillInsulationLines(CalcSession& session);
 
 }  // namespace ovalto

@@ -15,7 +15,7 @@ namespace {
 // the same inputs, so it is derived once.
 void OfferInsulationLines(CalcSession& session) {
   EditorState& cbTI = session.Grid.cbTI;
-  cbTI.Items = OfferedInsulationLines(session);
+  FillInsulationLines(session);
   SelectItem(cbTI, -1);
   if (cbTI.Items.empty()) return;
   SelectTextOrFirst(cbTI, session.Variables.Find("Ti_")->RememberedText);

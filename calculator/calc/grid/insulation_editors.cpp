@@ -1,5 +1,8 @@
 // Insulation line and covering: which lines and coverings a kind offers and
 // what choosing them derives.
+#include <array>
+#include <span>
+
 #include "grid/grid_editors.h"
 #include "grid/input_editors.h"
 #include "kinds/calc_kind_setup.h"
@@ -68,17 +71,18 @@ void OfferCoverings(EditorState& cbTP, int rule, bool indoor, int shape, int pag
 
 }  // namespace
 
-std::vector<std::string> OfferedInsulationLines(CalcSession& session) {
+void FillInsulationLines(CalcSession& session) {
   const int shape = ObjectShape(session);
   const int code = session.CalcKindCode;
   const double dn = IsConditioningPipeKind(code) ? session.Variables.GetVariable("Dn") : 0;
-  std::vector<std::string> lines;
+  std::array<std::string_view, InsulationTypeTable.size()> lines;
+  std::size_t count = 0;
   for (std::size_t row = 0; row < InsulationTypeTable.size(); ++row) {
     if (IsOffered(static_cast<int>(row) + 1, shape, session.PageTag, code, dn)) {
-      lines.emplace_back(InsulationTypeTable[row].LineName);
+      lines[count++] = InsulationTypeTable[row].LineName;
     }
   }
-  return lines;
+  AssignItems(session.Grid.cbTI, std::span(lines.data(), count));
 }
 
 bool TakeInsulationLine(CalcSession& session) {
