@@ -37,13 +37,16 @@ std::string CostLineText(const CostLine& line) {
   return text;
 }
 
-double InsulationCapitalCost(SchemeRun& run, const InsulationWork& work, double thicknessMm) {
+CapitalRates CapitalRatesOf(SchemeRun& run) {
+  const std::string& covering = run.Session.Grid.cbTP.SelectedText();
+  return {run.Var("Ktr"), run.Var("Zpl"), !covering.empty() && covering != CoveringTypeTable[0].CoveringName};
+}
+
+double InsulationCapitalCost(const CapitalRates& rates, const InsulationWork& work, double thicknessMm) {
   const double material =
       16000 * work.InsulationVolume + 250 * work.Q1 + 4.56 * work.Q2 + 300 * work.Q3 + 146.36 * work.Q4;
-  const double transport = run.Var("Ktr") * material / 100;
-  const std::string& covering = run.Session.Grid.cbTP.SelectedText();
-  const bool covered = !covering.empty() && covering != CoveringTypeTable[0].CoveringName;
-  const double labour = LabourFactor(covered, thicknessMm) * work.LabourRate * (run.Var("Zpl") * 1.56) / 1760;
+  const double transport = rates.TransportPercent * material / 100;
+  const double labour = LabourFactor(rates.Covered, thicknessMm) * work.LabourRate * (rates.Wages * 1.56) / 1760;
   return material + transport + labour;
 }
 

@@ -21,8 +21,16 @@ struct CandidateCost {
   double Heat;     // heat lost in a year, roubles
 };
 
+// What the capital cost takes from the inputs, the same for every candidate.
+struct CapitalRates {
+  double TransportPercent;  // "Ktr"
+  double Wages;             // "Zpl", roubles a month
+  bool Covered;             // a covering goes over the insulation
+};
+CapitalRates CapitalRatesOf(SchemeRun& run);
+
 // Capital cost of the insulation work of a candidate of thicknessMm.
-double InsulationCapitalCost(SchemeRun& run, const InsulationWork& work, double thicknessMm);
+double InsulationCapitalCost(const CapitalRates& rates, const InsulationWork& work, double thicknessMm);
 
 // The charge rates on capital: 0.055 + 0.125 a year.
 inline constexpr double kCapitalChargeRate = 0.055 + 0.125;

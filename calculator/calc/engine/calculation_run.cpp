@@ -3,7 +3,6 @@
 #include "engine/scheme_frame.h"
 #include "grid/grid_navigation.h"
 #include "kinds/calc_kind_setup.h"
-#include "number_format.h"
 #include "state/variable_list.h"
 
 namespace ovalto {
@@ -88,7 +87,8 @@ void RunCalculation(CalcSession& session, CalculationEngine& engine, const std::
 
   // The values of this run become the defaults the grid shows next time.
   for (VariableRecord& record : variables.Records()) {
-    if (record.GridRow > 0) record.RememberedText = record.ValueType == 'F' ? FormatGeneral(record.Value) : record.Text;
+    if (record.GridRow > 0)
+      record.RememberedText = record.ValueType == 'F' ? variables.NumberText(record) : record.Text;
   }
 
   if (!completed || ScanMode(session) != ThicknessMode::Calculated) return;

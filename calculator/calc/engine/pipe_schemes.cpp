@@ -24,7 +24,6 @@ struct Pipe {
   double Rins(const EngineState& e, double d) const { return Div(Ln(Div(2 * d, Dn) + 1), 2 * kPi * e.Liz); }
   double Rin(const EngineState& e) const { return Div(1000, Bore() * kPi * e.InnerCoefficient); }
   double Rwall() const { return PipeWallResistance(Dn, Bore(), Lst); }
-  double SumR(const EngineState& e, double d) const { return Rout(e, d) + Rins(e, d) + Rin(e) + Rwall(); }
 };
 
 // Opening of the sections at the substance temperature, up to the pipe.
@@ -44,6 +43,8 @@ bool PipeEnergyEfficiency(SchemeRun& run) {
   const EngineState& e = run.Engine;
   // Roubles a year per W of heat flow: price per Gcal over the working hours.
   const double heatPrice = run.Var("Be") * 3.6 * run.Var("Z") / 1000000 / 4.184 * (e.Tb - e.Tn) * run.Var("Kdp");
+  const CapitalRates rates = CapitalRatesOf(run);
+  const double rwall = pipe.Rwall();
   EnergyEfficiencyScan(run, true, [&](double d) {
     const double outer = (2 * d + pipe.Dn) / 1000;
     const double inner = pipe.Dn / 1000;
@@ -55,7 +56,8 @@ bool PipeEnergyEfficiency(SchemeRun& run) {
     work.Q3 = 0.15 * work.Q1;
     work.Q4 = (kPi * (2 * d + pipe.Dn) / 1000 + 0.05) * 1.2;
     work.LabourRate = 3.77;
-    return CandidateCost{InsulationCapitalCost(run, work, d), Div(heatPrice, pipe.SumR(e, d))};
+    const double sumR = pipe.Rout(e, d) + pipe.Rins(e, d) + pipe.Rin(e) + rwall;
+    return CandidateCost{InsulationCapitalCost(rates, work, d), Div(heatPrice, sumR)};
   });
   return true;
 }
@@ -140,6 +142,7 @@ bool PipeTemperatureChange(SchemeRun& run) {
   const double kdp = run.Var("Kdp");
   const double length = run.Var("L");
   const double cp = run.Var("Cp");
+  double required = run.Var("T2");
   ThicknessScan(run, [&](const Candidate& c) {
     const double d = c.ThicknessMm;
     const double sumR = pipe.Rout(e, d) + pipe.Rins(e, d) + rin + rwall;
@@ -152,9 +155,9 @@ bool PipeTemperatureChange(SchemeRun& run) {
     if (c.IsUsersThickness()) {
       e.T2 = end;
       run.Write("T2", RoundHalfEven(end, 1));
+      required = run.Var("T2");  // the table steps compare with the end just found
       return;
     }
-    const double required = run.Var("T2");
     OfferMeeting(e, d, EndTemperatureMeets(e.T1, e.Tn, end, required));
     c.Step->Series1Value = end;
     c.Step->Series2Value = required;

@@ -40,6 +40,7 @@ bool TankEnergyEfficiency(SchemeRun& run) {
   const double surface = TankSurface(run);
   const double heatPrice =
       run.Var("Be") * 3.6 * run.Var("Z") / 1000000 / 4.184 * surface * (e.Tb - e.Tn) * run.Var("Kdp");
+  const CapitalRates rates = CapitalRatesOf(run);
   EnergyEfficiencyScan(run, false, [&](double d) {
     InsulationWork work{};
     work.InsulationVolume = 1.1 * surface * d / 1000;
@@ -48,7 +49,7 @@ bool TankEnergyEfficiency(SchemeRun& run) {
     work.Q3 = 0.15 * work.Q1;
     work.Q4 = 1.2 * surface;
     work.LabourRate = 7.1;
-    return CandidateCost{InsulationCapitalCost(run, work, d), Div(heatPrice, WallResistance(e, d))};
+    return CandidateCost{InsulationCapitalCost(rates, work, d), Div(heatPrice, WallResistance(e, d))};
   });
   return true;
 }

@@ -116,10 +116,17 @@ int IndexOf(std::string_view name) {
 }  // namespace
 
 VariableTable::VariableTable(GridModel& grid, MessageBoxes& messages) : grid_(grid), messages_(messages) {
-  for (int i = 0; i < kVariableCount; ++i) {
-    const Definition& d = kDefinitions[i];
-    records_[i] = VariableRecord{d.group, d.inputKind, d.caption, d.name, d.type, 0, 0, "", 0, d.defaultText};
-  }
+  // Every screen and every headless run starts from the same table.
+  static const std::array<VariableRecord, kVariableCount> kFreshRecords = [] {
+    std::array<VariableRecord, kVariableCount> records;
+    for (int i = 0; i < kVariableCount; ++i) {
+      const Definition& d = kDefinitions[i];
+      records[static_cast<std::size_t>(i)] =
+          VariableRecord{d.group, d.inputKind, d.caption, d.name, d.type, 0, 0, "", 0, d.defaultText};
+    }
+    return records;
+  }();
+  records_ = kFreshRecords;
   for (int g = 0; g < kGroupCount; ++g) groups_[g] = GroupHeaderRecord{-1, kGroupCaptions[g]};
 }
 
@@ -147,12 +154,19 @@ void VariableTable::SetVariable(std::string_view name, std::string_view text, do
   } else {
     record->Value = number;
     // Only a shown variable needs its number as text.
-    if (shown) {
-      ShownNumber& text = shownNumbers_[static_cast<std::size_t>(record - records_.data())];
-      if (text.Text.empty() || !(text.Value == number)) text = {number, FormatGeneral(number)};
-      grid_.SetCell(record->GridRow, text.Text);
-    }
+    if (shown) grid_.SetCell(record->GridRow, TextOfNumber(static_cast<std::size_t>(record - records_.data()), number));
   }
+}
+
+const std::string& VariableTable::TextOfNumber(std::size_t index, double number) {
+  ShownNumbers& texts = shownNumbers_[index];
+  for (const ShownNumber& text : texts) {
+    if (!text.Text.empty() && text.Value == number) return text.Text;
+  }
+  // The newer text moves to the front, the older one gives way.
+  std::swap(texts[0], texts[1]);
+  texts[0] = {number, FormatGeneral(number)};
+  return texts[0].Text;
 }
 
 double VariableTable::GetVariable(std::string_view name) {

@@ -58,6 +58,11 @@ class VariableTable {
   // reported ("Не найдена переменая ...") and reads as 0.
   double GetVariable(std::string_view name);
 
+  // The number of a variable as the grid writes it.
+  const std::string& NumberText(const VariableRecord& record) {
+    return TextOfNumber(static_cast<std::size_t>(&record - records_.data()), record.Value);
+  }
+
   // Grid row of the variable (-1 hidden); 0 for a name that no record has.
   std::int16_t VariableRow(std::string_view name) const;
   // Grid row of the first variable edited by that in-place combo; 0 if none.
@@ -77,16 +82,19 @@ class VariableTable {
   MessageBoxes& Messages() { return messages_; }
 
  private:
-  // The text last shown for each variable's number: the same number is
-  // written again and again (each row left derives the inputs below it),
-  // and its text needs writing only once.
+  // The texts last shown for each variable's numbers: the same numbers are
+  // written again and again (each row left derives the inputs below it, and
+  // the conductivity comes from two rules in turn), and a number's text
+  // needs writing only once.
   struct ShownNumber {
     double Value = 0;
     std::string Text;
   };
+  using ShownNumbers = std::array<ShownNumber, 2>;
+  const std::string& TextOfNumber(std::size_t index, double number);
 
   std::array<VariableRecord, kVariableCount> records_;
-  std::array<ShownNumber, kVariableCount> shownNumbers_;
+  std::array<ShownNumbers, kVariableCount> shownNumbers_;
   std::array<GroupHeaderRecord, kGroupCount> groups_;
   GridModel& grid_;
   MessageBoxes& messages_;
