@@ -45,7 +45,6 @@ std::string FormatGeneral(double value) {
   std::from_chars(text.data() + ePos + (text[ePos + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
 
   std::string out;
-  out.reserve(24);
   if (negative) out += '-';
   if (exponent >= kSignificantDigits || std::fabs(value) < 1e-5) {
     out += digits[0];

@@ -72,46 +72,14 @@ constexpr const char* kGroupCaptions[kGroupCount] = {
     "ПАРАМЕТРЫ ПОКРЫТИЯ",     "ДАННЫЕ ДЛЯ РАСЧЕТА", "РЕЗУЛЬТАТЫ РАСЧЕТА",
 };
 
-constexpr std::array<std::uint32_t, kVariableCount> kPackedNames = [] {
-  std::array<std::uint32_t, kVariableCount> keys{};
-  for (int i = 0; i < kVariableCount; ++i) keys[static_cast<std::size_t>(i)] = PackedName(kDefinitions[i].name);
-  return keys;
-}();
-
 static_assert(
     [] {
-      for (const std::uint32_t key : kPackedNames) {
-        if (key == 0) return false;
+      for (int i = 0; i < kVariableCount; ++i) {
+        if (kVariableNames[static_cast<std::size_t>(i)] != kDefinitions[i].name) return false;
       }
       return true;
     }(),
-    "every variable name packs into a number");
-
-// The packed names hashed into a table of record indices, built at compile
-// time: a lookup costs a multiplication and a probe or two.
-constexpr std::size_t kSlotCount = 128;
-constexpr std::size_t SlotOf(std::uint32_t key) { return (key * 2654435761u) >> 25; }
-constexpr std::size_t NextSlot(std::size_t slot) { return (slot + 1) % kSlotCount; }
-
-constexpr std::array<std::int8_t, kSlotCount> kSlots = [] {
-  std::array<std::int8_t, kSlotCount> slots{};
-  for (auto& slot : slots) slot = -1;
-  for (int i = 0; i < kVariableCount; ++i) {
-    std::size_t slot = SlotOf(kPackedNames[static_cast<std::size_t>(i)]);
-    while (slots[slot] >= 0) slot = NextSlot(slot);
-    slots[slot] = static_cast<std::int8_t>(i);
-  }
-  return slots;
-}();
-
-int IndexOf(std::string_view name) {
-  const std::uint32_t key = PackedName(name);
-  if (key == 0) return -1;
-  for (std::size_t slot = SlotOf(key);; slot = NextSlot(slot)) {
-    const int index = kSlots[slot];
-    if (index < 0 || kPackedNames[static_cast<std::size_t>(index)] == key) return index;
-  }
-}
+    "the table's names are the names a lookup knows, in the same order");
 
 }  // namespace
 
@@ -128,15 +96,6 @@ VariableTable::VariableTable(GridModel& grid, MessageBoxes& messages) : grid_(gr
   }();
   records_ = kFreshRecords;
   for (int g = 0; g < kGroupCount; ++g) groups_[g] = GroupHeaderRecord{-1, kGroupCaptions[g]};
-}
-
-VariableRecord* VariableTable::Find(std::string_view name) {
-  const int index = IndexOf(name);
-  return index < 0 ? nullptr : &records_[static_cast<std::size_t>(index)];
-}
-
-const VariableRecord* VariableTable::Find(std::string_view name) const {
-  return const_cast<VariableTable*>(this)->Find(name);
 }
 
 void VariableTable::SetVariable(std::string_view name, std::string_view text, double number) {
@@ -169,15 +128,9 @@ const std::string& VariableTable::TextOfNumber(std::size_t index, double number)
   return texts[0].Text;
 }
 
-double VariableTable::GetVariable(std::string_view name) {
-  if (const VariableRecord* record = Find(name)) return record->Value;
+double VariableTable::UnknownVariable(std::string_view name) {
   messages_.Show(MessageType::Error, "Не найдена переменая \"" + std::string(name) + "\" !", kButtonCancel);
   return 0;
-}
-
-std::int16_t VariableTable::VariableRow(std::string_view name) const {
-  const VariableRecord* record = Find(name);
-  return record ? record->GridRow : 0;
 }
 
 std::int16_t VariableTable::RowOfInputKind(std::int16_t kind) const {
