@@ -16,37 +16,60 @@ namespace ovalto {
 
 namespace {
 
-// The input check runs on every row the user leaves: names are compared
-// packed into numbers.
-struct Names {
-  template <class... Name>
-  consteval explicit Names(Name... names) : Keys{PackedName(names)...}, Count(sizeof...(names)) {}
-  std::array<std::uint32_t, 10> Keys{};
-  std::size_t Count;
+// The input check runs on every row the user leaves: which checks look at a
+// variable is worked out once, by its place in the table.
+enum CheckFlag : std::uint16_t {
+  kDimension = 1 << 0,
+  kHumidity = 1 << 1,
+  kSubstanceTemperature = 1 << 2,  // "Tb"
+  kSurfaceTemperature = 1 << 3,    // "Tp"
+  kEndTemperature = 1 << 4,        // "T2"
+  kAmbient = 1 << 5,               // "Tn"
+  kFreezingPoint = 1 << 6,         // "Tz"
+  // Not below 0 in the schemes of each group.
+  kPositiveForHeatFlow = 1 << 7,
+  kPositiveForSurface = 1 << 8,
+  kPositiveForTemperatureChange = 1 << 9,
+  kPositiveForFreezing = 1 << 10,
 };
 
-bool IsOneOf(std::uint32_t key, const Names& names) {
-  return std::find(names.Keys.begin(), names.Keys.begin() + static_cast<std::ptrdiff_t>(names.Count), key) !=
-         names.Keys.begin() + static_cast<std::ptrdiff_t>(names.Count);
-}
+constexpr std::array<std::uint16_t, kVariableCount> kCheckFlags = [] {
+  std::array<std::uint16_t, kVariableCount> flags{};
+  const auto mark = [&](std::initializer_list<std::string_view> names, std::uint16_t flag) {
+    for (const std::string_view name : names) flags[static_cast<std::size_t>(VariableIndex(name))] |= flag;
+  };
+  mark({"Dn", "De", "Dv", "Lv", "He", "Hv", "L"}, kDimension);
+  mark({"Vla", "Vlv"}, kHumidity);
+  mark({"Tb"}, kSubstanceTemperature);
+  mark({"Tp"}, kSurfaceTemperature);
+  mark({"T2"}, kEndTemperature);
+  mark({"Tn"}, kAmbient);
+  mark({"Tz"}, kFreezingPoint);
+  mark({"Dn", "Wst", "Kdp", "Liz", "An", "W", "De", "He", "Z"}, kPositiveForHeatFlow);
+  mark({"Dn", "Wst", "Kdp", "Liz", "An"}, kPositiveForSurface);
+  mark({"Dn", "Wst", "Kdp", "Liz", "An", "W", "Pb", "Cp"}, kPositiveForTemperatureChange);
+  mark({"Dn", "Wst", "Kdp", "Liz", "An", "Zt", "Pb", "Cp", "Rb", "W"}, kPositiveForFreezing);
+  return flags;
+}();
 
 bool IsOneOf(int code, std::initializer_list<int> codes) {
   return std::find(codes.begin(), codes.end(), code) != codes.end();
 }
 
 // The variable the chosen kind seeks is not an input, nor is the thickness
-// while it is calculated.
-bool IsSought(const CalcSession& session, std::uint32_t key) {
-  constexpr std::uint32_t kTaskResults[] = {PackedName("Egod"), PackedName("QL"), PackedName("Tp"), PackedName("Vla"),
-                                            PackedName("T2"),   PackedName("Zt"), PackedName("Vlv")};
+// while it is calculated: the index of the one or two skipped, -1 for none.
+std::array<int, 2> SoughtIndices(const CalcSession& session) {
+  static constexpr std::array<int, 7> kTaskResults = {VariableIndex("Egod"), VariableIndex("QL"), VariableIndex("Tp"),
+                                                      VariableIndex("Vla"),  VariableIndex("T2"), VariableIndex("Zt"),
+                                                      VariableIndex("Vlv")};
   const int task = session.CalcKindCode % 10;
   switch (session.Grid.cbWI.ItemIndex) {
     case 0:
-      return key == PackedName("Wiz") || (task == 0 && key == PackedName("Egod"));
+      return {VariableIndex("Wiz"), task == 0 ? VariableIndex("Egod") : -1};
     case 1:
-      return task >= 0 && task < 7 && key == kTaskResults[task];
+      return {task >= 0 && task < 7 ? kTaskResults[static_cast<std::size_t>(task)] : -1, -1};
     default:
-      return false;
+      return {-1, -1};
   }
 }
 
@@ -83,33 +106,32 @@ SchemeChecks ChecksOf(int scheme) {
 
 // The checks of a number in their order; a later failing check replaces the
 // problem an earlier one found.
-Problem CheckNumber(CalcSession& session, SchemeChecks checks, std::uint32_t key, double v) {
+Problem CheckNumber(CalcSession& session, SchemeChecks checks, std::uint16_t flags, double v) {
   VariableTable& variables = session.Variables;
   Problem problem = Problem::None;
-  if (IsOneOf(key, Names("Dn", "De", "Dv", "Lv", "He", "Hv", "L")) && v <= 0) problem = Problem::Dimension;
-  if (key == PackedName("Tb") && !IsColdKind(session.CalcKindCode) && v < 20) problem = Problem::TooColdForKind;
+  if ((flags & kDimension) && v <= 0) problem = Problem::Dimension;
+  if ((flags & kSubstanceTemperature) && !IsColdKind(session.CalcKindCode) && v < 20) {
+    problem = Problem::TooColdForKind;
+  }
   // Above saturation the air holds no more vapour: such a number is no humidity.
-  if (IsOneOf(key, Names("Vla", "Vlv")) && v > 100) problem = Problem::NotANumber;
+  if ((flags & kHumidity) && v > 100) problem = Problem::NotANumber;
 
   if (checks == SchemeChecks::HeatFlowAndEfficiency) {
-    if (v < 0 && IsOneOf(key, Names("Dn", "Wst", "Kdp", "Liz", "An", "W", "De", "He", "Z")))
-      problem = Problem::Senseless;
-    if (key == PackedName("Tb") && v > 100) problem = Problem::AboveInsulationLimit;
+    if (v < 0 && (flags & kPositiveForHeatFlow)) problem = Problem::Senseless;
+    if ((flags & kSubstanceTemperature) && v > 100) problem = Problem::AboveInsulationLimit;
   } else if (checks == SchemeChecks::SurfaceTemperature) {
-    if (v < 0 && IsOneOf(key, Names("Dn", "Wst", "Kdp", "Liz", "An"))) problem = Problem::Senseless;
-    if (key == PackedName("Tb") && v > 100) problem = Problem::AboveInsulationLimit;
-    if (key == PackedName("Tp") && v > 35) problem = Problem::HotSurface;
+    if (v < 0 && (flags & kPositiveForSurface)) problem = Problem::Senseless;
+    if ((flags & kSubstanceTemperature) && v > 100) problem = Problem::AboveInsulationLimit;
+    if ((flags & kSurfaceTemperature) && v > 35) problem = Problem::HotSurface;
   } else if (checks == SchemeChecks::TemperatureChange) {
-    if (v < 0 && IsOneOf(key, Names("Dn", "Wst", "Kdp", "Liz", "An", "W", "Pb", "Cp"))) problem = Problem::Senseless;
-    if (key == PackedName("T2") && v > 100) problem = Problem::AboveInsulationLimit;
+    if (v < 0 && (flags & kPositiveForTemperatureChange)) problem = Problem::Senseless;
+    if ((flags & kEndTemperature) && v > 100) problem = Problem::AboveInsulationLimit;
   } else if (checks == SchemeChecks::FreezeProtection) {
-    if (v < 0 && IsOneOf(key, Names("Dn", "Wst", "Kdp", "Liz", "An", "Zt", "Pb", "Cp", "Rb", "W"))) {
-      problem = Problem::Senseless;
-    }
-    if (key == PackedName("Tn") && variables.GetVariable("Tz") <= v) problem = Problem::AmbientAtFreezing;
+    if (v < 0 && (flags & kPositiveForFreezing)) problem = Problem::Senseless;
+    if ((flags & kAmbient) && variables.GetVariable("Tz") <= v) problem = Problem::AmbientAtFreezing;
     // The freezing time divides by this sum; "Tn" comes later in the walk,
     // so its number is the one stored before.
-    if (key == PackedName("Tz") &&
+    if ((flags & kFreezingPoint) &&
         variables.GetVariable("Tb") + variables.GetVariable("Tz") - 2 * variables.GetVariable("Tn") == 0) {
       problem = Problem::Temperatures;
     }
@@ -153,24 +175,20 @@ void Focus(CalcSession& session, const EditorState* editor) {
 // The typed text of a number variable: the grid cell, or the edit part of
 // the diameter and wall combos. A wall not taken into account counts as 0;
 // an empty text is a blank, which is no number.
-const std::string& NumberText(const CalcSession& session, const VariableRecord& record) {
-  static const std::string kZero = "0";
-  static const std::string kBlank = " ";
-  static const std::string kNotTakenIntoAccount = "не учитывать";
+std::string_view NumberText(const CalcSession& session, const VariableRecord& record) {
   const std::string& text = record.InputKind == 12   ? session.Grid.cbVD.Text
                             : record.InputKind == 13 ? session.Grid.cbTS.Text
                                                      : session.Grid.Values[static_cast<std::size_t>(record.GridRow)];
-  if (text == kNotTakenIntoAccount) return kZero;
-  return text.empty() ? kBlank : text;
+  if (text == std::string_view("не учитывать")) return "0";
+  return text.empty() ? std::string_view(" ") : std::string_view(text);
 }
 
-std::optional<double> ReadNumber(CalcSession& session, const VariableRecord& record) {
-  const std::string& text = NumberText(session, record);
-  CalcSession::ReadNumber& read =
-      session.ReadNumbers[static_cast<std::size_t>(&record - session.Variables.Records().data())];
+std::optional<double> ReadNumber(CalcSession& session, std::size_t index, const VariableRecord& record) {
+  const std::string_view text = NumberText(session, record);
+  CalcSession::ReadNumber& read = session.ReadNumbers[index];
   if (read.Text != text) {
-    read.Text = text;
-    read.Number = ParseNumber(text);
+    read.Text.assign(text);
+    read.Number = ParseNumber(read.Text);
   }
   return read.Number;
 }
@@ -278,10 +296,12 @@ int ValidateInputs(CalcSession& session, OutputControls& outputs, bool showMessa
   outputs.Print = false;
   outputs.Excel = false;
   const SchemeChecks checks = ChecksOf(session.CalcSchemeCode);
-  for (VariableRecord& record : session.Variables.Records()) {
-    if (record.GridRow < 0) continue;
-    const std::uint32_t key = PackedName(record.Name);
-    if (IsSought(session, key)) continue;
+  const std::array<int, 2> sought = SoughtIndices(session);
+  auto& records = session.Variables.Records();
+  for (std::size_t index = 0; index < records.size(); ++index) {
+    VariableRecord& record = records[index];
+    const auto at = static_cast<int>(index);
+    if (record.GridRow < 0 || at == sought[0] || at == sought[1]) continue;
     if (record.ValueType == 'S') {
       if (CheckList(session, record)) continue;
       if (showMessages)
@@ -289,8 +309,8 @@ int ValidateInputs(CalcSession& session, OutputControls& outputs, bool showMessa
       return record.Group;
     }
 
-    const std::optional<double> number = ReadNumber(session, record);
-    const Problem problem = number ? CheckNumber(session, checks, key, *number) : Problem::NotANumber;
+    const std::optional<double> number = ReadNumber(session, index, record);
+    const Problem problem = number ? CheckNumber(session, checks, kCheckFlags[index], *number) : Problem::NotANumber;
     if (problem == Problem::None) {
       record.Value = *number;
       continue;
