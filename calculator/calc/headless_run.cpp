@@ -106,11 +106,15 @@ void EnterRow(CalcSession& session, const HeadlessInputs& inputs, const TypedTex
   }
 }
 
-const VariableRecord* VariableOnRow(const CalcSession& session, int row) {
+// The variable on each row of the grid as built; null on a group's header.
+std::vector<const VariableRecord*> VariablesByRow(const CalcSession& session) {
+  std::vector<const VariableRecord*> byRow(static_cast<std::size_t>(session.Grid.RowCount()), nullptr);
   for (const VariableRecord& record : session.Variables.Records()) {
-    if (record.GridRow == row) return &record;
+    if (record.GridRow >= 0 && record.GridRow < session.Grid.RowCount()) {
+      byRow[static_cast<std::size_t>(record.GridRow)] = &record;
+    }
   }
-  return nullptr;
+  return byRow;
 }
 
 // The user fills the grid from its top down; leaving each row derives what
@@ -125,9 +129,12 @@ void FillGrid(CalcSession& session, const HeadlessInputs& inputs) {
     SelectItem(grid.cbGW, inputs.FlowAsSpeed ? 1 : 0);
     cbVVChange(session);
   }
+  const std::vector<const VariableRecord*> byRow = VariablesByRow(session);
   for (;;) {
     const int row = grid.CurrentRow;
-    if (const VariableRecord* record = VariableOnRow(session, row)) EnterRow(session, inputs, typed, *record);
+    const VariableRecord* record =
+        row >= 0 && row < static_cast<int>(byRow.size()) ? byRow[static_cast<std::size_t>(row)] : nullptr;
+    if (record) EnterRow(session, inputs, typed, *record);
     SelectNextInputRow(session, true);
     if (grid.CurrentRow == row) break;
   }

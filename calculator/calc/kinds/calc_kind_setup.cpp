@@ -62,16 +62,17 @@ void SetupCalcKind(CalcSession& session) {
 }
 
 int IsIndoorKind(const CalcSession& session) {
-  const std::string code = std::to_string(session.CalcKindCode);
-  if (code.size() != 5) return 0;
+  // Read off the digits of the five-digit code.
+  const int code = session.CalcKindCode;
+  if (code < 10000 || code > 99999) return 0;
   switch (session.PageTag) {
     case 1:
     case 3:
-      return code[3] == '1' ? 1 : 0;
+      return code / 10 % 10 == 1 ? 1 : 0;  // the fourth digit: 1 indoors, 2 outdoors
     case 2:
-      return code < "21211" ? 1 : 0;
+      return code < 21211 ? 1 : 0;
     case 4:
-      return code.compare(0, 3, "511") == 0 || code.compare(0, 3, "521") == 0 ? 1 : 0;
+      return code / 100 == 511 || code / 100 == 521 ? 1 : 0;
     default:
       return 0;
   }
