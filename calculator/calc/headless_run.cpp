@@ -21,18 +21,24 @@ class RecordedMessages : public MessageBoxes {
  public:
   explicit RecordedMessages(std::vector<HeadlessMessage>& shown) : shown_(shown) {}
 
+  // Counts the user's actions; each box is marked with the one that showed it.
+  void NextAction() { ++action_; }
+
   MessageButton Show(MessageType type, const std::string& text, unsigned buttons) override {
-    shown_.push_back({type, text, buttons});
+    shown_.push_back({type, text, buttons, action_});
     for (unsigned bit = 1; bit <= kButtonCancel; bit <<= 1) {
       if (buttons & bit) return static_cast<MessageButton>(bit);
     }
     return kButtonCancel;
   }
 
-  void ShowRaisedError(const std::string& text) override { shown_.push_back({MessageType::Error, text, kButtonOk}); }
+  void ShowRaisedError(const std::string& text) override {
+    shown_.push_back({MessageType::Error, text, kButtonOk, action_});
+  }
 
  private:
   std::vector<HeadlessMessage>& shown_;
+  int action_ = 0;
 };
 
 int PageOfKind(int kindCode) {
@@ -57,43 +63,46 @@ TypedTexts ResolveTexts(const CalcSession& session, const HeadlessInputs& inputs
 }
 
 // Chooses an item as the user would, running the editor's change handler.
-void Choose(CalcSession& session, EditorState& editor, const std::string* item, void (*changed)(CalcSession&)) {
+void Choose(CalcSession& session, RecordedMessages& messages, EditorState& editor, const std::string* item,
+            void (*changed)(CalcSession&)) {
   if (!item || item->empty()) return;
   editor.SelectText(*item);
+  messages.NextAction();
   changed(session);
 }
 
 // What the user does on the row of one variable before leaving it.
-void EnterRow(CalcSession& session, const HeadlessInputs& inputs, const TypedTexts& typed,
+void EnterRow(CalcSession& session, RecordedMessages& messages, const HeadlessInputs& inputs, const TypedTexts& typed,
               const VariableRecord& record) {
   GridModel& grid = session.Grid;
   const std::string* text = typed[IndexOf(session, record)];
   switch (record.InputKind) {
     case 10:
-      Choose(session, grid.cbZN, text, cbZNChange);
+      Choose(session, messages, grid.cbZN, text, cbZNChange);
       return;
     case 11:
-      Choose(session, grid.cbMS, text, cbMSChange);
+      Choose(session, messages, grid.cbMS, text, cbMSChange);
       return;
     case 21:
-      Choose(session, grid.cbVV, text, cbVVChange);
+      Choose(session, messages, grid.cbVV, text, cbVVChange);
       return;
     case 31:
-      Choose(session, grid.cbRG, text, cbRGChange);
+      Choose(session, messages, grid.cbRG, text, cbRGChange);
       return;
     case 32:
-      Choose(session, grid.cbNP, text, cbNPChange);
+      Choose(session, messages, grid.cbNP, text, cbNPChange);
       return;
     case 41:
-      Choose(session, grid.cbTI, &inputs.InsulationLine, cbTIChange);
+      Choose(session, messages, grid.cbTI, &inputs.InsulationLine, cbTIChange);
       return;
     case 51:
-      Choose(session, grid.cbTP, &inputs.Covering, cbTPChange);
+      Choose(session, messages, grid.cbTP, &inputs.Covering, cbTPChange);
       return;
     case 12:
       if (text) {
         grid.cbVD.SelectText(*text);
         grid.cbVD.Text = *text;
+        messages.NextAction();
         cbVDChange(session);
       }
       return;
@@ -119,14 +128,16 @@ std::vector<const VariableRecord*> VariablesByRow(const CalcSession& session) {
 
 // The user fills the grid from its top down; leaving each row derives what
 // lies below it, so a typed value stands over a derived one.
-void FillGrid(CalcSession& session, const HeadlessInputs& inputs) {
+void FillGrid(CalcSession& session, RecordedMessages& messages, const HeadlessInputs& inputs) {
   GridModel& grid = session.Grid;
   const TypedTexts typed = ResolveTexts(session, inputs);
   // The modes first: changing the flow unit sets the substance's values again.
   SelectItem(grid.cbWI, inputs.ThicknessGiven ? 1 : 0);
+  messages.NextAction();
   cbWIChange(session);
   if (grid.cbGW.Visible) {
     SelectItem(grid.cbGW, inputs.FlowAsSpeed ? 1 : 0);
+    messages.NextAction();
     cbVVChange(session);
   }
   const std::vector<const VariableRecord*> byRow = VariablesByRow(session);
@@ -134,7 +145,8 @@ void FillGrid(CalcSession& session, const HeadlessInputs& inputs) {
     const int row = grid.CurrentRow;
     const VariableRecord* record =
         row >= 0 && row < static_cast<int>(byRow.size()) ? byRow[static_cast<std::size_t>(row)] : nullptr;
-    if (record) EnterRow(session, inputs, typed, *record);
+    if (record) EnterRow(session, messages, inputs, typed, *record);
+    messages.NextAction();
     SelectNextInputRow(session, true);
     if (grid.CurrentRow == row) break;
   }
@@ -161,7 +173,8 @@ HeadlessResult RunHeadless(const HeadlessInputs& inputs) {
   if (inputs.Texts.count("Rg_")) session.Grid.cbRG.Items = RegionListItems();
 
   PickCalcKind(session, inputs.KindCode, [] {});
-  FillGrid(session, inputs);
+  FillGrid(session, messages, inputs);
+  messages.NextAction();
   RunCalculation(session, engine);
 
   // In the order of the names, each goes in at the maps' end.

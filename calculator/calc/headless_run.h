@@ -37,6 +37,9 @@ struct HeadlessMessage {
   MessageType Type;
   std::string Text;  // "\r" stands for a line break
   unsigned Buttons;  // MessageButton bits; an error nothing handled shows OK
+  // The user's action that showed it: 0 the pick of the kind, then one for
+  // each choice in a list and each row left, the last the press of "Расчет".
+  int Action = 0;
 };
 
 struct HeadlessResult {
