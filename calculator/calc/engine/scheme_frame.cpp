@@ -8,30 +8,15 @@
 
 namespace ovalto {
 
-double Finite(double x) {
-  if (!std::isfinite(x)) throw CalculationFailure();
-  return x;
-}
-
-double Div(double numerator, double denominator) {
-  if (denominator == 0) throw CalculationFailure();
-  return Finite(numerator / denominator);
-}
-
-double Ln(double x) {
-  if (!(x > 0)) throw CalculationFailure();
-  return Finite(std::log(x));
-}
-
-double Exp(double x) { return Finite(std::exp(Finite(x))); }
+void FailCalculation() { throw CalculationFailure(); }
 
 double Power(double base, double exponent) {
   if (exponent == 0) return 1;
   if (base == 0) {
     if (exponent > 0) return 0;
-    throw CalculationFailure();
+    FailCalculation();
   }
-  if (base < 0 && std::trunc(exponent) != exponent) throw CalculationFailure();
+  if (base < 0 && std::trunc(exponent) != exponent) FailCalculation();
   return Finite(std::pow(base, exponent));
 }
 

@@ -4,6 +4,7 @@
 // scan and the rules that keep a candidate.
 #pragma once
 
+#include <cmath>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -14,12 +15,32 @@
 namespace ovalto {
 
 // Arithmetic that fails where the original's floating-point unit raised:
-// C++ silently yields inf or nan instead.
-double Div(double numerator, double denominator);
-double Ln(double x);
-double Exp(double x);
+// C++ silently yields inf or nan instead. The scans do little else, so the
+// common ones are inline.
+[[noreturn]] void FailCalculation();  // throws CalculationFailure
+
+// x itself, or a failure when inf/nan.
+inline double Finite(double x) {
+  if (!std::isfinite(x)) [[unlikely]]
+    FailCalculation();
+  return x;
+}
+
+inline double Div(double numerator, double denominator) {
+  if (denominator == 0) [[unlikely]]
+    FailCalculation();
+  return Finite(numerator / denominator);
+}
+
+inline double Ln(double x) {
+  if (!(x > 0)) [[unlikely]]
+    FailCalculation();
+  return Finite(std::log(x));
+}
+
+inline double Exp(double x) { return Finite(std::exp(Finite(x))); }
+
 double Power(double base, double exponent);  // real power; 0 to a positive power is 0
-double Finite(double x);                     // x itself, or a failure when inf/nan
 
 // One call of CalculateScheme.
 struct SchemeRun {

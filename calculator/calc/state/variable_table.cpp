@@ -99,9 +99,9 @@ VariableTable::VariableTable(GridModel& grid, MessageBoxes& messages) : grid_(gr
 }
 
 void VariableTable::SetVariable(std::string_view name, std::string_view text, double number) {
-  if (name == "An" && grid_.bbGetKT.Tag > 0) return;
   VariableRecord* record = Find(name);
   if (!record) return;
+  if (record == &records_[VariableIndex("An")] && grid_.bbGetKT.Tag > 0) return;
   const bool forced = !text.empty() && text[0] == '!';
   if (!forced && record->GridRow < grid_.Tag) return;
 
