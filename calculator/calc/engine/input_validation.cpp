@@ -183,10 +183,19 @@ std::string_view NumberText(const CalcSession& session, const VariableRecord& re
   return text.empty() ? std::string_view(" ") : std::string_view(text);
 }
 
+// Texts of numbers are short: compared here in place.
+bool SameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
+
 std::optional<double> ReadNumber(CalcSession& session, std::size_t index, const VariableRecord& record) {
   const std::string_view text = NumberText(session, record);
   CalcSession::ReadNumber& read = session.ReadNumbers[index];
-  if (read.Text != text) {
+  if (!SameText(read.Text, text)) {
     read.Text.assign(text);
     read.Number = ParseNumber(read.Text);
   }

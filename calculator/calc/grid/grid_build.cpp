@@ -1,11 +1,12 @@
 #include "grid/grid_build.h"
 
+#include <array>
 #include <string>
+#include <string_view>
 
 #include "grid/grid_editors.h"
 #include "grid/input_editors.h"
 #include "kinds/calc_kinds.h"
-#include "state/variable_list.h"
 
 namespace ovalto {
 
@@ -120,10 +121,19 @@ void BuildInputGrid(CalcSession& session) {
   GridModel& grid = session.Grid;
   grid.HideInputEditors();
   for (GroupHeaderRecord& group : session.Variables.GroupHeaders()) group.HeaderRow = -1;
-  for (VariableRecord& record : session.Variables.Records()) {
-    record.Value = 0;
-    record.Text.clear();
-    record.GridRow = ListHasVariable(session.VariableList, record.Name) ? 0 : -1;
+  // The kind's list read once: a variable is shown when the list names it.
+  std::array<bool, kVariableCount> listed{};
+  for (std::string_view list = session.VariableList; !list.empty();) {
+    const std::size_t comma = list.find(',');
+    const int index = VariableIndex(list.substr(0, comma));
+    if (index >= 0) listed[static_cast<std::size_t>(index)] = true;
+    list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
+  }
+  auto& records = session.Variables.Records();
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    records[i].Value = 0;
+    records[i].Text.clear();
+    records[i].GridRow = listed[i] ? 0 : -1;
   }
 
   const int rows = CountRows(session);
