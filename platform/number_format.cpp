@@ -10,11 +10,41 @@ namespace {
 
 constexpr int kSignificantDigits = 15;
 
+constexpr double kPowersOfTen[] = {1, 10, 100, 1000, 10000};
+
+// The usual number has a few decimals: the whole number r of k decimals
+// whose quotient r / 10^k is the value itself reads back as the value, and
+// with no more than fifteen digits it is also the value rounded to fifteen
+// (see FormatGeneral). The fewest decimals that do give the text. Empty when
+// the value needs more decimals or is too small or too large for this.
+std::string FewDecimals(double value) {
+  const double magnitude = std::fabs(value);
+  if (!(magnitude >= 1e-5 && magnitude < 1e14)) return {};
+  for (int k = 0; k < 5; ++k) {
+    const double whole = std::nearbyint(value * kPowersOfTen[k]);
+    if (std::fabs(whole) >= 1e15 || whole / kPowersOfTen[k] != value) continue;
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(std::fabs(whole))).ptr;
+    std::string_view text(digits, static_cast<std::size_t>(end - digits));
+    std::string out = value < 0 ? "-" : "";
+    if (k == 0) return out.append(text);
+    const auto decimals = static_cast<std::size_t>(k);
+    if (text.size() <= decimals) {
+      out.append("0,").append(decimals - text.size(), '0').append(text);
+    } else {
+      out.append(text.substr(0, text.size() - decimals)).append(",").append(text.substr(text.size() - decimals));
+    }
+    return out;
+  }
+  return {};
+}
+
 }  // namespace
 
 std::string FormatGeneral(double value) {
   if (!std::isfinite(value)) return std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF");
   if (value == 0) return "0";
+  if (std::string text = FewDecimals(value); !text.empty()) return text;
 
   // "d.ddde+XX": the shortest digits that read back as the value. When they
   // are no more than fifteen they are also the value rounded to fifteen
@@ -103,8 +133,7 @@ std::optional<double> ParseNumber(const std::string& text) {
 
 double RoundHalfEven(double value, int decimals) {
   // The usual scales exactly as pow gives them, without its cost.
-  static constexpr double kScales[] = {1, 10, 100, 1000, 10000};
-  const double scale = decimals >= 0 && decimals < 5 ? kScales[decimals] : std::pow(10.0, decimals);
+  const double scale = decimals >= 0 && decimals < 5 ? kPowersOfTen[decimals] : std::pow(10.0, decimals);
   // nearbyint follows the default rounding mode, round-half-to-even.
   return std::nearbyint(value * scale) / scale;
 }
