@@ -60,8 +60,8 @@ QString ProgramFolderOf(const QString& programDirectory) {
 }
 
 TfMain::TfMain(Services services, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint),
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       services_(services),
       session_(services.Messages) {
   session_.Engine = &windowEngine_;
@@ -138,10 +138,12 @@ void TfMain::CreateCalculationScreen() {
   layout->addWidget(CBAR);
   pnDIAG = new ChartPanel(ClientArea());
   connect(pnDIAG, &ChartPanel::ChartClicked, this, &TfMain::DIAGClick);
+  // The outputs wait for a run that unlocks them.
   ShowOutputs();
   connect(kindPages_, &KindPages::KindPicked, this, [this] {
     grid_->Refresh();
     bbCalk->setEnabled(session_.CalkEnabled);
+    ShowOutputs();
   });
 }
 
@@ -179,6 +181,9 @@ void TfMain::FormShow() {
   viewMode_ = kStartScreen;
   session_.CalcKindCode = 0;
   SwitchView(true);
+  // The screens are laid out for this size; smaller would cut captions and
+  // let the editors cover the values.
+  setMinimumSize(kWindowWidth, kWindowHeight);
   resize(kWindowWidth, kWindowHeight);
   if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
   programFolder_ = ProgramFolderOf(services_.ProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath()
@@ -193,15 +198,8 @@ void TfMain::FormShow() {
     services_.Messages.Show(MessageType::Error, *problem, kButtonOk);
   }
 
-  // Each region once, the list's own search ignoring case.
   GridModel& grid = session_.Grid;
-  QStringList regions(QString{});
-  for (const ClimateRecord& row : ClimateTable()) {
-    const QString region = QString::fromUtf8(row.Region.data(), static_cast<qsizetype>(row.Region.size()));
-    if (!regions.contains(region, Qt::CaseInsensitive)) regions << region;
-  }
-  grid.cbRG.Items.clear();
-  for (const QString& region : regions) grid.cbRG.Items.push_back(region.toStdString());
+  grid.cbRG.Items = RegionListItems();
   for (int group = 0; group < kGroupCount; ++group) {
     grid.GroupCaptions[group].Text = session_.Variables.GroupHeaders()[group].Caption;
   }
@@ -224,6 +222,8 @@ void TfMain::SwitchView(bool refill) {
   pnPRJ->setVisible(viewMode_ == kProjectEditor);
   pnLST->setVisible(viewMode_ == kProjectList);
   pnM->setVisible(viewMode_ == kStartScreen);
+  // A release on the start screen chooses only what the pointer is over now.
+  if (viewMode_ == kStartScreen) pnM->ResetChoice();
   pcM->setVisible(calculation);
   pnR->setVisible(calculation && kindChosen);
   // The chart stands in the place of the pages; a way back hides it but

@@ -127,12 +127,14 @@ void StartScreen::ImRRMouseMove(int button) {
   }
 }
 
-void StartScreen::ImMainMouseMove() {
+void StartScreen::ResetChoice() {
   choiceTag_ = 0;
   for (int button = 1; button <= 3; ++button) {
     if (ButtonTag(button) == 1) SetButtonFace(button, false);
   }
 }
+
+void StartScreen::ImMainMouseMove() { ResetChoice(); }
 
 void StartScreen::ImMainMouseUp() {
   if (choiceTag_ != 0) emit ChoiceMade(choiceTag_);

@@ -24,6 +24,10 @@ class StartScreen : public QWidget {
   // LRR1..LRR3.Tag: 1 while that button shows its highlighted face.
   int ButtonTag(int button) const { return LRR[button - 1]->property("Tag").toInt(); }
 
+  // Nothing is under the mouse and every button shows its normal face, as
+  // whenever the screen is shown again.
+  void ResetChoice();
+
   void ImRRMouseMove(int button);
   void ImMainMouseMove();
   void ImMainMouseUp();

@@ -39,6 +39,9 @@ struct HeadlessMessage {
   MessageType Type;
   std::string Text;  // "\r" stands for a line break
   unsigned Buttons;  // MessageButton bits; an error nothing handled shows OK
+  // The user's action that showed it: 0 the pick of the kind, then one for
+  // each choice in a list and each row left, the last the press of "Расчет".
+  int Action = 0;
 };
 
 struct HeadlessResult {
@@ -47,8 +50,8 @@ struct HeadlessResult {
   std::vector<HeadlessMessage> Messages;     // every box shown, in order; each answered with its first button
   ThicknessTable Chart;                      // the chart values of the 122 thickness steps
   std::uint8_t ChartMode = 0;
-  std::vector<std::string> ChartLines;
-  OutputControls Outputs;  // chart and report outputs as the run left them
+  std::vector<CostLine> ChartLines;  // CostLineText writes one as the list holds it
+  OutputControls Outputs;            // chart and report outputs as the run left them
 };
 
 HeadlessResult RunHeadless(const HeadlessInputs& inputs);

@@ -43,7 +43,7 @@ VariableLine LineOf(const CalcSession& session, const VariableRecord& record) {
   const GridModel& grid = session.Grid;
   const auto row = static_cast<std::size_t>(record.GridRow);
   // The grid's caption, so that the duct captions of the grid apply.
-  VariableLine line{row < grid.Captions.size() ? grid.Captions[row] : record.Caption, {}};
+  VariableLine line{row < grid.Captions.size() ? grid.Captions[row] : std::string(record.Caption), {}};
   if (record.Name == "Gm") line.Caption += ", " + grid.cbGW.Text;
   if (record.ValueType == 'F') {
     line.Value = ReportNumber(record.Value);

@@ -105,6 +105,41 @@ TEST_F(MainWindowTest, BackFromTheKindPickerReturnsToTheStartScreen) {
   EXPECT_TRUE(Shown("pnM"));
 }
 
+TEST_F(MainWindowTest, FrameOffersMinimiseOnlyAndKeepsTheLaidOutSize) {
+  const Qt::WindowFlags flags = window.windowFlags();
+  EXPECT_TRUE(flags & Qt::CustomizeWindowHint) << "the hints below take effect only with it";
+  EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(window.minimumSize(), QSize(1024, 768));
+  window.resize(800, 600);
+  EXPECT_EQ(window.size(), QSize(1024, 768));
+}
+
+TEST_F(MainWindowTest, ReturningToTheStartScreenForgetsTheLastChoice) {
+  // The pointer was over "РАСЧЁТ" when it was chosen.
+  StartScreen* start = window.StartPanel();
+  start->ImRRMouseMove(1);
+  start->ImMainMouseUp();
+  ASSERT_EQ(window.ViewMode(), kCalculationScreen);
+  window.findChild<QPushButton*>("BackB")->click();
+  ASSERT_EQ(window.ViewMode(), kStartScreen);
+  EXPECT_EQ(start->ChoiceUnderMouse(), 0);
+  EXPECT_EQ(start->ButtonTag(1), 0);
+  // The second release of a double click on "Главное меню" lands here.
+  start->ImMainMouseUp();
+  EXPECT_EQ(window.ViewMode(), kStartScreen);
+}
+
+TEST_F(MainWindowTest, OutputsWaitForTheFirstRun) {
+  window.ImMainMouseUp(1);
+  for (const char* output : {"bbDiag", "bbPrnt", "bbExcel"}) EXPECT_FALSE(Child(output)->isEnabled()) << output;
+  QMouseEvent click(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton, {});
+  QApplication::sendEvent(window.findChild<QLabel*>("L11111"), &click);
+  ASSERT_EQ(window.Session().CalcKindCode, 11111);
+  for (const char* output : {"bbDiag", "bbPrnt", "bbExcel"}) EXPECT_FALSE(Child(output)->isEnabled()) << output;
+  EXPECT_TRUE(Child("bbCalk")->isEnabled());
+}
+
 TEST_F(MainWindowTest, ResizeKeepsThePanelsFillingTheWindow) {
   window.ImMainMouseUp(1);
   window.resize(1200, 900);

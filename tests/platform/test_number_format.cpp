@@ -22,6 +22,17 @@ TEST(NumberFormat, GeneralFormatUsesDecimalCommaAndNoTrailingZeros) {
   EXPECT_EQ(FormatGeneral(0.00001), "0,00001");
 }
 
+TEST(NumberFormat, FewAndManyDecimalsGiveTheSameFifteenDigits) {
+  // A value of a few decimals and its neighbours that need all fifteen.
+  EXPECT_EQ(FormatGeneral(0.1 + 0.2), "0,3");
+  EXPECT_EQ(FormatGeneral(-0.0045), "-0,0045");
+  EXPECT_EQ(FormatGeneral(0.0002 * 90 + 0.035), "0,053");
+  EXPECT_EQ(FormatGeneral(1.0 / 3), "0,333333333333333");
+  EXPECT_EQ(FormatGeneral(99999999999999.9), "99999999999999,9");
+  EXPECT_EQ(FormatGeneral(12345.67891), "12345,67891");
+  EXPECT_EQ(FormatGeneral(-1234567.125), "-1234567,125");
+}
+
 TEST(NumberFormat, ScientificOnlyForVerySmallOrLargeMagnitudes) {
   EXPECT_EQ(FormatGeneral(1e15), "1E15");
   EXPECT_EQ(FormatGeneral(1.5e20), "1,5E20");

@@ -1,6 +1,6 @@
 #include "engine/annual_cost.h"
 
-#include <cstdio>
+#include <charconv>
 
 #include "number_format.h"
 #include "tables/reference_tables.h"
@@ -16,25 +16,37 @@ int LabourFactor(bool covered, double thicknessMm) {
   return thicknessMm <= 20 ? 1 : thicknessMm <= 40 ? 2 : thicknessMm <= 60 ? 3 : 4;
 }
 
-std::string CostLineNumber(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%5.2f", value);
-  std::string line(text);
-  for (char& c : line) {
-    if (c == '.') c = ',';
-  }
-  return line;
+void AppendCostNumber(std::string& line, double value) {
+  char text[400];  // the widest double in fixed notation
+  const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
+  const auto length = static_cast<std::size_t>(written.ptr - text);
+  if (length < 5) line.append(5 - length, ' ');
+  for (std::size_t i = 0; i < length; ++i) line += text[i] == '.' ? ',' : text[i];
 }
 
 }  // namespace
 
-double InsulationCapitalCost(SchemeRun& run, const InsulationWork& work, double thicknessMm) {
+std::string CostLineText(const CostLine& line) {
+  std::string text;
+  text.reserve(40);
+  AppendCostNumber(text, line.Charge);
+  text += '\t';
+  AppendCostNumber(text, line.Heat);
+  text += '\t';
+  AppendCostNumber(text, line.Total);
+  return text;
+}
+
+CapitalRates CapitalRatesOf(SchemeRun& run) {
+  const std::string& covering = run.Session.Grid.cbTP.SelectedText();
+  return {run.Var("Ktr"), run.Var("Zpl"), !covering.empty() && covering != CoveringTypeTable[0].CoveringName};
+}
+
+double InsulationCapitalCost(const CapitalRates& rates, const InsulationWork& work, double thicknessMm) {
   const double material =
       16000 * work.InsulationVolume + 250 * work.Q1 + 4.56 * work.Q2 + 300 * work.Q3 + 146.36 * work.Q4;
-  const double transport = run.Var("Ktr") * material / 100;
-  const std::string& covering = run.Session.Grid.cbTP.SelectedText();
-  const bool covered = !covering.empty() && covering != CoveringTypeTable[0].CoveringName;
-  const double labour = LabourFactor(covered, thicknessMm) * work.LabourRate * (run.Var("Zpl") * 1.56) / 1760;
+  const double transport = rates.TransportPercent * material / 100;
+  const double labour = LabourFactor(rates.Covered, thicknessMm) * work.LabourRate * (rates.Wages * 1.56) / 1760;
   return material + transport + labour;
 }
 
@@ -47,8 +59,7 @@ void RecordAnnualCost(SchemeRun& run, const Candidate& candidate, const Candidat
     candidate.Step->Series2Value = Finite(charge);
     candidate.Step->Series3Value = total - charge;
     if (writeChartLines) {
-      engine.ChartLines.push_back(CostLineNumber(charge) + "\t" + CostLineNumber(total - charge) + "\t" +
-                                  CostLineNumber(total));
+      engine.ChartLines.push_back({charge, total - charge, total});
     }
   }
   if (OfferCandidate(engine, total, candidate.ThicknessMm) &&

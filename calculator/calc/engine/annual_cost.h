@@ -3,6 +3,8 @@
 // charges on the insulation work, and the cheapest standard step wins.
 #pragma once
 
+#include <string>
+
 #include "engine/scheme_frame.h"
 
 namespace ovalto {
@@ -19,11 +21,23 @@ struct CandidateCost {
   double Heat;     // heat lost in a year, roubles
 };
 
+// What the capital cost takes from the inputs, the same for every candidate.
+struct CapitalRates {
+  double TransportPercent;  // "Ktr"
+  double Wages;             // "Zpl", roubles a month
+  bool Covered;             // a covering goes over the insulation
+};
+CapitalRates CapitalRatesOf(SchemeRun& run);
+
 // Capital cost of the insulation work of a candidate of thicknessMm.
-double InsulationCapitalCost(SchemeRun& run, const InsulationWork& work, double thicknessMm);
+double InsulationCapitalCost(const CapitalRates& rates, const InsulationWork& work, double thicknessMm);
 
 // The charge rates on capital: 0.055 + 0.125 a year.
 inline constexpr double kCapitalChargeRate = 0.055 + 0.125;
+
+// A cost line as text: "charge\theat\ttotal", each with two decimals,
+// right-aligned in five places, with a decimal comma.
+std::string CostLineText(const CostLine& line);
 
 // One candidate's annual cost into its chart values (total, capital charge,
 // heat part), the cost lines when asked, and the cheapest kept.
@@ -37,7 +51,10 @@ template <class CostAt>
 void EnergyEfficiencyScan(SchemeRun& run, bool writeChartLines, CostAt&& costAt) {
   run.Engine.InnerCoefficient = 1000;
   StartSmallestCriterion(run.Engine);
-  if (writeChartLines) run.Engine.ChartLines.clear();
+  if (writeChartLines) {
+    run.Engine.ChartLines.clear();
+    run.Engine.ChartLines.reserve(kThicknessStepCount);
+  }
   ThicknessScan(run, [&](const Candidate& candidate) {
     RecordAnnualCost(run, candidate, costAt(candidate.ThicknessMm), writeChartLines);
   });

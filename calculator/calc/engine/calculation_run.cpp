@@ -3,7 +3,6 @@
 #include "engine/scheme_frame.h"
 #include "grid/grid_navigation.h"
 #include "kinds/calc_kind_setup.h"
-#include "number_format.h"
 #include "state/variable_list.h"
 
 namespace ovalto {
@@ -63,13 +62,18 @@ void RunCalculation(CalcSession& session, CalculationEngine& engine, const std::
   }
   session.CalkTag = 1;
 
+  // A failed check or a failed run has said what is wrong; no thickness
+  // was computed, so neither the sign rule nor the thickness messages follow.
+  bool completed = false;
   try {
-    if (engine.ValidateInputs(true) == kAllInputsValid) RunScheme(session, engine.State, "");
+    completed = engine.ValidateInputs(true) == kAllInputsValid;
+    if (completed) RunScheme(session, engine.State, "");
   } catch (const CalculationFailure& failure) {
+    completed = false;
     session.Messages.Show(MessageType::Warning, failure.what(), kButtonCancel);
   }
 
-  if (IsColdHeatFlowKind(session.CalcKindCode)) {
+  if (completed && IsColdHeatFlowKind(session.CalcKindCode)) {
     const double norm = variables.GetVariable(ListHasVariable(session.VariableList, "QL") ? "QL" : "Qf");
     if (norm >= 0) {
       session.Messages.Show(MessageType::Warning,
@@ -83,10 +87,11 @@ void RunCalculation(CalcSession& session, CalculationEngine& engine, const std::
 
   // The values of this run become the defaults the grid shows next time.
   for (VariableRecord& record : variables.Records()) {
-    if (record.GridRow > 0) record.RememberedText = record.ValueType == 'F' ? FormatGeneral(record.Value) : record.Text;
+    if (record.GridRow > 0)
+      record.RememberedText = record.ValueType == 'F' ? variables.NumberText(record) : record.Text;
   }
 
-  if (ScanMode(session) != ThicknessMode::Calculated) return;
+  if (!completed || ScanMode(session) != ThicknessMode::Calculated) return;
   if (variables.GetVariable("Wiz") >= 120) {
     engine.State.Outputs.Print = false;
     engine.State.Outputs.Excel = false;

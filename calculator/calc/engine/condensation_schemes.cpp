@@ -17,11 +17,15 @@ struct HumidAir {
   double Saturation = 0;  // kPa, at the air's temperature
   double Vapour = 0;      // kPa of the vapour the air holds
   double DewPoint = 0;    // known only where the humidity is an input
+  // Saturated air condenses on any surface not warmer than itself: no layer
+  // keeps a surface dry, and its dew point is the air's own temperature.
+  bool Saturated = false;
 };
 
 HumidAir AirWithHumidity(SchemeRun& run, double t, const std::string& humidityName) {
   const double saturation = Finite(SaturationPressure(t));
-  return {saturation, run.Var(humidityName) * saturation / 100};
+  const double humidity = run.Var(humidityName);
+  return {saturation, humidity * saturation / 100, 0, humidity >= 100};
 }
 
 // The dew point of the air and its derivation. False when the run ends here.
@@ -92,7 +96,8 @@ bool PipeOuterCondensation(SchemeRun& run) {
 
   const double wall = PipeWallResistance(diameter, diameter - 2 * run.Var("Wst"), run.Var("Lst"));
   const bool calculated = IsThicknessCalculated(run);
-  const double target = calculated ? Div(air.DewPoint - engine.Tb, engine.Tn - air.DewPoint) : 0;
+  const bool reachable = calculated && !air.Saturated;
+  const double target = reachable ? Div(air.DewPoint - engine.Tb, engine.Tn - air.DewPoint) : 0;
   // The thinnest step that keeps the surface at or above the dew point: the
   // nearest step from either side could leave it wet.
   StartThinnestMeeting(engine);
@@ -102,7 +107,7 @@ bool PipeOuterCondensation(SchemeRun& run) {
     const double b = (layer + wall) * outside / 1000 * kPi * engine.An;
     const double humidity = AllowedHumidity(SurfaceTemperature(b, engine.Tn, engine.Tb), air);
     if (!RecordCandidate(run, candidate, humidity, "Vla", 1)) return;
-    if (calculated) OfferMeeting(engine, candidate.ThicknessMm, b >= target);
+    if (calculated) OfferMeeting(engine, candidate.ThicknessMm, reachable && b >= target);
   });
   FinishScan(run, RoundToStdThickness(engine.BestThickness), kValueAndUsersLine);
   return true;
@@ -117,7 +122,9 @@ bool FlatWallOuterCondensation(SchemeRun& run) {
   // Beyond the thickest step the requirement is not met: 120 mm and the
   // run's warning.
   double required = 0;
-  if (IsThicknessCalculated(run)) {
+  if (IsThicknessCalculated(run) && air.Saturated) {
+    required = 120;
+  } else if (IsThicknessCalculated(run)) {
     const double exact = Div(1000 * engine.Liz, engine.An) * Div(air.DewPoint - engine.Tb, engine.Tn - air.DewPoint);
     required = std::min(RoundToStdThickness(exact), 120.0);
   }
@@ -138,7 +145,8 @@ bool RoundDuctInnerCondensation(SchemeRun& run) {
   engine.OuterSize = diameter;
 
   const bool calculated = IsThicknessCalculated(run);
-  const double target = calculated ? Div(air.DewPoint - engine.Tn, engine.Tb - air.DewPoint) : 0;
+  const bool reachable = calculated && !air.Saturated;
+  const double target = reachable ? Div(air.DewPoint - engine.Tn, engine.Tb - air.DewPoint) : 0;
   const double innerFilm = kPi * engine.InnerCoefficient * diameter / 1000;  // 1 / resistance per metre
   // As outside: the thinnest step that keeps the inner surface dry.
   StartThinnestMeeting(engine);
@@ -149,7 +157,7 @@ bool RoundDuctInnerCondensation(SchemeRun& run) {
     const double b = (layer + outerSurface) * innerFilm;
     const double humidity = AllowedHumidity(SurfaceTemperature(b, engine.Tb, engine.Tn), air);
     if (!RecordCandidate(run, candidate, humidity, "Vlv", 1)) return;
-    if (calculated) OfferMeeting(engine, candidate.ThicknessMm, b >= target);
+    if (calculated) OfferMeeting(engine, candidate.ThicknessMm, reachable && b >= target);
   });
   FinishScan(run, engine.BestThickness, kValueAndUsersLine);
   return true;
@@ -166,7 +174,7 @@ bool RectangularDuctInnerCondensation(SchemeRun& run) {
     const double b = (Div(1, engine.An) + layer) * engine.InnerCoefficient;
     const double humidity = AllowedHumidity(SurfaceTemperature(b, engine.Tb, engine.Tn), air);
     if (!RecordCandidate(run, candidate, humidity, "Vlv", 1)) return;
-    OfferMeeting(engine, candidate.ThicknessMm, run.Var("Vlv") <= humidity);
+    OfferMeeting(engine, candidate.ThicknessMm, !air.Saturated && run.Var("Vlv") <= humidity);
   });
   FinishScan(run, engine.BestThickness, kValueAndUsersLine);
   return true;

@@ -27,10 +27,6 @@ double FlatDuctResistance(const EngineState& engine, double thicknessMm) {
   return Div(thicknessMm, 1000 * engine.Liz) + Div(1, engine.An) + Div(1, engine.InnerCoefficient);
 }
 
-// A heat flow meets its norm when it is no larger: a loss (positive) up to
-// the norm, a gain (negative) down to it.
-bool WithinNorm(double heatFlow, double norm) { return norm >= 0 ? heatFlow <= norm : heatFlow >= norm; }
-
 }  // namespace
 
 bool RecordCandidate(SchemeRun& run, const Candidate& candidate, double value, const std::string& sought,
@@ -95,7 +91,7 @@ bool DuctTemperatureChange(SchemeRun& run) {
   EngineState& engine = run.Engine;
   const bool round = run.Session.CalcSchemeCode == 31224;
   const double t1 = run.Var("T1");
-  const double t2 = run.Var("T2");
+  const double t2 = EndTemperatureInput(run);
   // The air's mean temperature is the layer's working temperature, so it is
   // also what decides the conductivity band.
   const double airMean = (t1 + t2) / 2;

@@ -16,7 +16,9 @@ const char* const kCalculationFailedText = "Расчет не может быт�
 
 CalculationFailure::CalculationFailure() : std::runtime_error(kCalculationFailedText) {}
 
-ThicknessTable MakeStdThicknessTable() {
+namespace {
+
+ThicknessTable BuildStdThicknessTable() {
   // Whole millimetres of the two series the chart plots; 0 belongs to both.
   constexpr int kPipeTank[] = {0, 6, 9, 13, 20, 23, 26, 30, 33, 40, 50, 53, 60, 69, 80, 90, 100, 110, 113, 120};
   constexpr int kDuct[] = {0,  3,  5,  8,  10, 15, 20, 23, 25, 28, 30, 35,  40,  43,  45,  48,  50,  55, 60,
@@ -32,6 +34,13 @@ ThicknessTable MakeStdThicknessTable() {
   table[1] = ThicknessStep{0, 0.1};
   for (int mm = 1; mm <= 120; ++mm) table[static_cast<std::size_t>(mm + 1)] = ThicknessStep{flagsOf(mm), double(mm)};
   return table;
+}
+
+}  // namespace
+
+ThicknessTable MakeStdThicknessTable() {
+  static const ThicknessTable kSteps = BuildStdThicknessTable();
+  return kSteps;
 }
 
 double RoundToStdThickness(double x) {
@@ -117,7 +126,10 @@ void CalculationEngine::CalculateScheme(const std::string& derivedName) {
   try {
     RunScheme(session_, State, derivedName);
   } catch (const CalculationFailure& failure) {
-    session_.Messages.ShowRaisedError(failure.what());
+    if (session_.DerivationActions == 0 || !session_.DerivationFailureShown) {
+      session_.Messages.ShowRaisedError(failure.what());
+    }
+    session_.DerivationFailureShown = true;
   }
 }
 

@@ -49,11 +49,20 @@ struct OutputControls {
   bool Excel = false;        // bbExcel
 };
 
+// One cost line of the pipe energy-efficiency scan, kept as numbers: no
+// screen shows the lines, so they are written as text only when asked
+// (CostLineText, annual_cost.h).
+struct CostLine {
+  double Charge = 0;  // capital charge
+  double Heat = 0;    // heat part
+  double Total = 0;
+};
+
 struct EngineState {
   ThicknessTable StdThicknessTable = MakeStdThicknessTable();
   std::uint8_t ChartMode = 0;
-  // Cost lines of the pipe energy-efficiency scan: "charge\theat\ttotal".
-  std::vector<std::string> ChartLines;
+  // Cost lines of the pipe energy-efficiency scan, one a table step.
+  std::vector<CostLine> ChartLines;
   OutputControls Outputs;
   // Set by the window: redraws the chart when its panel is shown. Called at
   // the end of every full run.

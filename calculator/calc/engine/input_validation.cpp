@@ -1,6 +1,7 @@
 #include "engine/input_validation.h"
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <optional>
 #include <string_view>
@@ -15,26 +16,60 @@ namespace ovalto {
 
 namespace {
 
-bool IsOneOf(std::string_view name, std::initializer_list<std::string_view> names) {
-  return std::find(names.begin(), names.end(), name) != names.end();
-}
+// The input check runs on every row the user leaves: which checks look at a
+// variable is worked out once, by its place in the table.
+enum CheckFlag : std::uint16_t {
+  kDimension = 1 << 0,
+  kHumidity = 1 << 1,
+  kSubstanceTemperature = 1 << 2,  // "Tb"
+  kSurfaceTemperature = 1 << 3,    // "Tp"
+  kEndTemperature = 1 << 4,        // "T2"
+  kAmbient = 1 << 5,               // "Tn"
+  kFreezingPoint = 1 << 6,         // "Tz"
+  // Not below 0 in the schemes of each group.
+  kPositiveForHeatFlow = 1 << 7,
+  kPositiveForSurface = 1 << 8,
+  kPositiveForTemperatureChange = 1 << 9,
+  kPositiveForFreezing = 1 << 10,
+};
+
+constexpr std::array<std::uint16_t, kVariableCount> kCheckFlags = [] {
+  std::array<std::uint16_t, kVariableCount> flags{};
+  const auto mark = [&](std::initializer_list<std::string_view> names, std::uint16_t flag) {
+    for (const std::string_view name : names) flags[static_cast<std::size_t>(VariableIndex(name))] |= flag;
+  };
+  mark({"Dn", "De", "Dv", "Lv", "He", "Hv", "L"}, kDimension);
+  mark({"Vla", "Vlv"}, kHumidity);
+  mark({"Tb"}, kSubstanceTemperature);
+  mark({"Tp"}, kSurfaceTemperature);
+  mark({"T2"}, kEndTemperature);
+  mark({"Tn"}, kAmbient);
+  mark({"Tz"}, kFreezingPoint);
+  mark({"Dn", "Wst", "Kdp", "Liz", "An", "W", "De", "He", "Z"}, kPositiveForHeatFlow);
+  mark({"Dn", "Wst", "Kdp", "Liz", "An"}, kPositiveForSurface);
+  mark({"Dn", "Wst", "Kdp", "Liz", "An", "W", "Pb", "Cp"}, kPositiveForTemperatureChange);
+  mark({"Dn", "Wst", "Kdp", "Liz", "An", "Zt", "Pb", "Cp", "Rb", "W"}, kPositiveForFreezing);
+  return flags;
+}();
 
 bool IsOneOf(int code, std::initializer_list<int> codes) {
   return std::find(codes.begin(), codes.end(), code) != codes.end();
 }
 
 // The variable the chosen kind seeks is not an input, nor is the thickness
-// while it is calculated.
-bool IsSought(const CalcSession& session, std::string_view name) {
-  constexpr std::string_view kTaskResults[] = {"Egod", "QL", "Tp", "Vla", "T2", "Zt", "Vlv"};
+// while it is calculated: the index of the one or two skipped, -1 for none.
+std::array<int, 2> SoughtIndices(const CalcSession& session) {
+  static constexpr std::array<int, 7> kTaskResults = {VariableIndex("Egod"), VariableIndex("QL"), VariableIndex("Tp"),
+                                                      VariableIndex("Vla"),  VariableIndex("T2"), VariableIndex("Zt"),
+                                                      VariableIndex("Vlv")};
   const int task = session.CalcKindCode % 10;
   switch (session.Grid.cbWI.ItemIndex) {
     case 0:
-      return name == "Wiz" || (task == 0 && name == "Egod");
+      return {VariableIndex("Wiz"), task == 0 ? VariableIndex("Egod") : -1};
     case 1:
-      return task < 7 && name == kTaskResults[task];
+      return {task >= 0 && task < 7 ? kTaskResults[static_cast<std::size_t>(task)] : -1, -1};
     default:
-      return false;
+      return {-1, -1};
   }
 }
 
@@ -56,33 +91,47 @@ enum class Problem {
   Temperatures
 };
 
+// The groups of schemes whose inputs have checks of their own.
+enum class SchemeChecks { HeatFlowAndEfficiency, SurfaceTemperature, TemperatureChange, FreezeProtection, None };
+
+SchemeChecks ChecksOf(int scheme) {
+  if (IsOneOf(scheme, {11110, 11111, 11120, 11121, 11210, 11211, 11220, 11221})) {
+    return SchemeChecks::HeatFlowAndEfficiency;
+  }
+  if (scheme == 11112) return SchemeChecks::SurfaceTemperature;
+  if (IsOneOf(scheme, {11114, 11124, 11224})) return SchemeChecks::TemperatureChange;
+  if (scheme == 11125) return SchemeChecks::FreezeProtection;
+  return SchemeChecks::None;
+}
+
 // The checks of a number in their order; a later failing check replaces the
 // problem an earlier one found.
-Problem CheckNumber(CalcSession& session, std::string_view name, double v) {
+Problem CheckNumber(CalcSession& session, SchemeChecks checks, std::uint16_t flags, double v) {
   VariableTable& variables = session.Variables;
-  const int scheme = session.CalcSchemeCode;
   Problem problem = Problem::None;
-  if (IsOneOf(name, {"Dn", "De", "Dv", "Lv", "He", "Hv", "L"}) && v <= 0) problem = Problem::Dimension;
-  if (name == "Tb" && !IsColdKind(session.CalcKindCode) && v < 20) problem = Problem::TooColdForKind;
+  if ((flags & kDimension) && v <= 0) problem = Problem::Dimension;
+  if ((flags & kSubstanceTemperature) && !IsColdKind(session.CalcKindCode) && v < 20) {
+    problem = Problem::TooColdForKind;
+  }
+  // Above saturation the air holds no more vapour: such a number is no humidity.
+  if ((flags & kHumidity) && v > 100) problem = Problem::NotANumber;
 
-  if (IsOneOf(scheme, {11110, 11111, 11120, 11121, 11210, 11211, 11220, 11221})) {
-    if (v < 0 && IsOneOf(name, {"Dn", "Wst", "Kdp", "Liz", "An", "W", "De", "He", "Z"})) problem = Problem::Senseless;
-    if (name == "Tb" && v > 100) problem = Problem::AboveInsulationLimit;
-  } else if (scheme == 11112) {
-    if (v < 0 && IsOneOf(name, {"Dn", "Wst", "Kdp", "Liz", "An"})) problem = Problem::Senseless;
-    if (name == "Tb" && v > 100) problem = Problem::AboveInsulationLimit;
-    if (name == "Tp" && v > 35) problem = Problem::HotSurface;
-  } else if (IsOneOf(scheme, {11114, 11124, 11224})) {
-    if (v < 0 && IsOneOf(name, {"Dn", "Wst", "Kdp", "Liz", "An", "W", "Pb", "Cp"})) problem = Problem::Senseless;
-    if (name == "T2" && v > 100) problem = Problem::AboveInsulationLimit;
-  } else if (scheme == 11125) {
-    if (v < 0 && IsOneOf(name, {"Dn", "Wst", "Kdp", "Liz", "An", "Zt", "Pb", "Cp", "Rb", "W"})) {
-      problem = Problem::Senseless;
-    }
-    if (name == "Tn" && variables.GetVariable("Tz") <= v) problem = Problem::AmbientAtFreezing;
+  if (checks == SchemeChecks::HeatFlowAndEfficiency) {
+    if (v < 0 && (flags & kPositiveForHeatFlow)) problem = Problem::Senseless;
+    if ((flags & kSubstanceTemperature) && v > 100) problem = Problem::AboveInsulationLimit;
+  } else if (checks == SchemeChecks::SurfaceTemperature) {
+    if (v < 0 && (flags & kPositiveForSurface)) problem = Problem::Senseless;
+    if ((flags & kSubstanceTemperature) && v > 100) problem = Problem::AboveInsulationLimit;
+    if ((flags & kSurfaceTemperature) && v > 35) problem = Problem::HotSurface;
+  } else if (checks == SchemeChecks::TemperatureChange) {
+    if (v < 0 && (flags & kPositiveForTemperatureChange)) problem = Problem::Senseless;
+    if ((flags & kEndTemperature) && v > 100) problem = Problem::AboveInsulationLimit;
+  } else if (checks == SchemeChecks::FreezeProtection) {
+    if (v < 0 && (flags & kPositiveForFreezing)) problem = Problem::Senseless;
+    if ((flags & kAmbient) && variables.GetVariable("Tz") <= v) problem = Problem::AmbientAtFreezing;
     // The freezing time divides by this sum; "Tn" comes later in the walk,
     // so its number is the one stored before.
-    if (name == "Tz" &&
+    if ((flags & kFreezingPoint) &&
         variables.GetVariable("Tb") + variables.GetVariable("Tz") - 2 * variables.GetVariable("Tn") == 0) {
       problem = Problem::Temperatures;
     }
@@ -90,10 +139,10 @@ Problem CheckNumber(CalcSession& session, std::string_view name, double v) {
   return problem;
 }
 
-std::string MessageOf(Problem problem, const std::string& caption) {
+std::string MessageOf(Problem problem, std::string_view caption) {
   switch (problem) {
     case Problem::NotANumber:
-      return "Укажите корректное значение '" + caption + "' !";
+      return "Укажите корректное значение '" + std::string(caption) + "' !";
     case Problem::Dimension:
       return "Укажите положительные значения всех габаритов !";
     case Problem::TooColdForKind:
@@ -126,14 +175,31 @@ void Focus(CalcSession& session, const EditorState* editor) {
 // The typed text of a number variable: the grid cell, or the edit part of
 // the diameter and wall combos. A wall not taken into account counts as 0;
 // an empty text is a blank, which is no number.
-const std::string& NumberText(const CalcSession& session, const VariableRecord& record) {
-  static const std::string kZero = "0";
-  static const std::string kBlank = " ";
+std::string_view NumberText(const CalcSession& session, const VariableRecord& record) {
   const std::string& text = record.InputKind == 12   ? session.Grid.cbVD.Text
                             : record.InputKind == 13 ? session.Grid.cbTS.Text
                                                      : session.Grid.Values[static_cast<std::size_t>(record.GridRow)];
-  if (text == "не учитывать") return kZero;
-  return text.empty() ? kBlank : text;
+  if (text == std::string_view("не учитывать")) return "0";
+  return text.empty() ? std::string_view(" ") : std::string_view(text);
+}
+
+// Texts of numbers are short: compared here in place.
+bool SameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
+
+std::optional<double> ReadNumber(CalcSession& session, std::size_t index, const VariableRecord& record) {
+  const std::string_view text = NumberText(session, record);
+  CalcSession::ReadNumber& read = session.ReadNumbers[index];
+  if (!SameText(read.Text, text)) {
+    read.Text.assign(text);
+    read.Number = ParseNumber(read.Text);
+  }
+  return read.Number;
 }
 
 // Writes an ambient temperature of the climate table; a settlement that
@@ -214,8 +280,22 @@ bool CheckList(CalcSession& session, const VariableRecord& record) {
       return true;
   }
   if (editor->ItemIndex < 0) return false;
-  session.Variables.SetVariable(record.Name, "!" + editor->SelectedText(), 0);
+  // The choice is stored as the variable's text; the check runs on every
+  // row the user leaves, and mostly finds it stored already.
+  const std::string& chosen = editor->SelectedText();
+  const auto row = static_cast<std::size_t>(record.GridRow);
+  if (record.Text != chosen || row >= grid.Values.size() || grid.Values[row] != chosen) {
+    session.Variables.SetVariable(record.Name, "!" + chosen, 0);
+  }
   return true;
+}
+
+// The caption the user reads on the variable's row; ducts name some rows
+// in their own words.
+std::string_view ShownCaption(const CalcSession& session, const VariableRecord& record) {
+  const auto row = static_cast<std::size_t>(record.GridRow);
+  return row < session.Grid.Captions.size() && !session.Grid.Captions[row].empty() ? session.Grid.Captions[row]
+                                                                                   : record.Caption;
 }
 
 }  // namespace
@@ -224,16 +304,22 @@ int ValidateInputs(CalcSession& session, OutputControls& outputs, bool showMessa
   outputs.ChartButton = false;
   outputs.Print = false;
   outputs.Excel = false;
-  for (VariableRecord& record : session.Variables.Records()) {
-    if (record.GridRow < 0 || IsSought(session, record.Name)) continue;
+  const SchemeChecks checks = ChecksOf(session.CalcSchemeCode);
+  const std::array<int, 2> sought = SoughtIndices(session);
+  auto& records = session.Variables.Records();
+  for (std::size_t index = 0; index < records.size(); ++index) {
+    VariableRecord& record = records[index];
+    const auto at = static_cast<int>(index);
+    if (record.GridRow < 0 || at == sought[0] || at == sought[1]) continue;
     if (record.ValueType == 'S') {
       if (CheckList(session, record)) continue;
-      if (showMessages) ShowWarning(session, "Выберите значение '" + record.Caption + "' из списка !");
+      if (showMessages)
+        ShowWarning(session, "Выберите значение '" + std::string(ShownCaption(session, record)) + "' из списка !");
       return record.Group;
     }
 
-    const std::optional<double> number = ParseNumber(NumberText(session, record));
-    const Problem problem = number ? CheckNumber(session, record.Name, *number) : Problem::NotANumber;
+    const std::optional<double> number = ReadNumber(session, index, record);
+    const Problem problem = number ? CheckNumber(session, checks, kCheckFlags[index], *number) : Problem::NotANumber;
     if (problem == Problem::None) {
       record.Value = *number;
       continue;
@@ -247,7 +333,7 @@ int ValidateInputs(CalcSession& session, OutputControls& outputs, bool showMessa
       } else if (record.InputKind == 13) {
         Focus(session, &session.Grid.cbTS);
       }
-      ShowWarning(session, MessageOf(problem, record.Caption));
+      ShowWarning(session, MessageOf(problem, ShownCaption(session, record)));
     }
     return record.Group;
   }

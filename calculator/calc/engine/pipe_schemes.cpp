@@ -24,7 +24,6 @@ struct Pipe {
   double Rins(const EngineState& e, double d) const { return Div(Ln(Div(2 * d, Dn) + 1), 2 * kPi * e.Liz); }
   double Rin(const EngineState& e) const { return Div(1000, Bore() * kPi * e.InnerCoefficient); }
   double Rwall() const { return PipeWallResistance(Dn, Bore(), Lst); }
-  double SumR(const EngineState& e, double d) const { return Rout(e, d) + Rins(e, d) + Rin(e) + Rwall(); }
 };
 
 // Opening of the sections at the substance temperature, up to the pipe.
@@ -44,6 +43,8 @@ bool PipeEnergyEfficiency(SchemeRun& run) {
   const EngineState& e = run.Engine;
   // Roubles a year per W of heat flow: price per Gcal over the working hours.
   const double heatPrice = run.Var("Be") * 3.6 * run.Var("Z") / 1000000 / 4.184 * (e.Tb - e.Tn) * run.Var("Kdp");
+  const CapitalRates rates = CapitalRatesOf(run);
+  const double rwall = pipe.Rwall();
   EnergyEfficiencyScan(run, true, [&](double d) {
     const double outer = (2 * d + pipe.Dn) / 1000;
     const double inner = pipe.Dn / 1000;
@@ -55,7 +56,8 @@ bool PipeEnergyEfficiency(SchemeRun& run) {
     work.Q3 = 0.15 * work.Q1;
     work.Q4 = (kPi * (2 * d + pipe.Dn) / 1000 + 0.05) * 1.2;
     work.LabourRate = 3.77;
-    return CandidateCost{InsulationCapitalCost(run, work, d), Div(heatPrice, pipe.SumR(e, d))};
+    const double sumR = pipe.Rout(e, d) + pipe.Rins(e, d) + pipe.Rin(e) + rwall;
+    return CandidateCost{InsulationCapitalCost(rates, work, d), Div(heatPrice, sumR)};
   });
   return true;
 }
@@ -68,16 +70,19 @@ bool PipeHeatFlow(SchemeRun& run) {
   StartThinnestMeeting(e);
   // Cold water outdoors in frost loses heat that its norm counts as a gain.
   const bool countedAsGain = run.Session.CalcKindCode == 21211 && e.Tb > 0 && e.Tn < 0;
+  // The inputs and the resistances that no candidate changes, read once.
+  const double kdp = run.Var("Kdp");
+  const double rin = pipe.Rin(e);
+  const double rwall = pipe.Rwall();
   ThicknessScan(run, [&](const Candidate& c) {
-    double q = Div(run.Var("Kdp") * (e.Tb - e.Tn), pipe.SumR(e, c.ThicknessMm));
+    double q = Div(kdp * (e.Tb - e.Tn), pipe.Rout(e, c.ThicknessMm) + pipe.Rins(e, c.ThicknessMm) + rin + rwall);
     if (countedAsGain) q = -q;
     if (c.IsUsersThickness()) run.Write("QL", RoundHalfEven(q, 3));
     const double norm = run.Var("QL");
     if (!c.Step) return;
     c.Step->Series1Value = q;
     c.Step->Series3Value = norm;
-    // A heat loss must not exceed its norm, a heat gain (negative) not fall below it.
-    OfferMeeting(e, c.ThicknessMm, norm >= 0 ? q <= norm : q >= norm);
+    OfferMeeting(e, c.ThicknessMm, WithinNorm(q, norm));
   });
   FinishScan(run, e.BestThickness, kChartLine1 | kChartLine3);
   return true;
@@ -96,16 +101,19 @@ bool PipeSurfaceTemperature(SchemeRun& run) {
   // The surface sits at the required temperature when the layer's
   // resistance, scaled by the outer one, has this ratio; more keeps it
   // nearer the ambient.
-  const double requiredRatio = Div(e.Tb - required, required - e.Tn);
+  // A limit at or beyond the ambient, seen from the substance, no layer reaches.
+  const bool reachable = e.Tb < e.Tn || required > e.Tn;
+  const double requiredRatio = reachable ? Div(e.Tb - required, required - e.Tn) : 0;
+  const double rwall = pipe.Rwall();
   ThicknessScan(run, [&](const Candidate& c) {
     const double perimeter = kPi * (2 * c.ThicknessMm + pipe.Dn) / 1000;
-    const double ratio = perimeter * e.An * (pipe.Rins(e, c.ThicknessMm) + pipe.Rwall());
+    const double ratio = perimeter * e.An * (pipe.Rins(e, c.ThicknessMm) + rwall);
     const double surface = Div(ratio * e.Tn + e.Tb, 1 + ratio);
     if (c.IsUsersThickness()) run.Write("Tp", RoundHalfEven(surface, 1));
     if (c.Step) {
       c.Step->Series1Value = surface;
       c.Step->Series2Value = run.Var("Tp");
-      OfferMeeting(e, c.ThicknessMm, ratio >= requiredRatio);
+      OfferMeeting(e, c.ThicknessMm, reachable && ratio >= requiredRatio);
     }
   });
   FinishScan(run, e.BestThickness, kChartLine1 | kChartLine2);
@@ -128,11 +136,17 @@ bool PipeTemperatureChange(SchemeRun& run) {
     flow = bore * bore * 3600 * run.Var("Gm") * kPi / 4 * run.Var("Pb");
   }
 
+  // The inputs and the resistances that no candidate changes, read once.
+  const double rin = pipe.Rin(e);
+  const double rwall = PipeWallResistance(pipe.Dn, std::abs(pipe.Bore()), pipe.Lst);
+  const double kdp = run.Var("Kdp");
+  const double length = run.Var("L");
+  const double cp = run.Var("Cp");
+  double required = run.Var("T2");
   ThicknessScan(run, [&](const Candidate& c) {
     const double d = c.ThicknessMm;
-    const double sumR =
-        pipe.Rout(e, d) + pipe.Rins(e, d) + pipe.Rin(e) + PipeWallResistance(pipe.Dn, std::abs(pipe.Bore()), pipe.Lst);
-    const double x = Div(run.Var("Kdp") * 3.6 * run.Var("L"), run.Var("Cp") * flow * sumR);
+    const double sumR = pipe.Rout(e, d) + pipe.Rins(e, d) + rin + rwall;
+    const double x = Div(kdp * 3.6 * length, cp * flow * sumR);
     // (e^x Tn + T1 - Tn) / e^x, written over e^-x: a long bare pipe with a
     // small flow has x past the range of e^x, and its end is the ambient.
     const double exponential = e.Tn + (e.T1 - e.Tn) * Exp(-x);
@@ -141,9 +155,9 @@ bool PipeTemperatureChange(SchemeRun& run) {
     if (c.IsUsersThickness()) {
       e.T2 = end;
       run.Write("T2", RoundHalfEven(end, 1));
+      required = run.Var("T2");  // the table steps compare with the end just found
       return;
     }
-    const double required = run.Var("T2");
     OfferMeeting(e, d, EndTemperatureMeets(e.T1, e.Tn, end, required));
     c.Step->Series1Value = end;
     c.Step->Series2Value = required;
@@ -163,16 +177,22 @@ bool PipeFreezeProtection(SchemeRun& run) {
   // from either side could let the pipe freeze before it.
   StartThinnestMeeting(e);
 
+  // The inputs and the resistances that no candidate changes, read once.
+  const double rin = pipe.Rin(e);
+  const double rwall = pipe.Rwall();
+  const double tz = run.Var("Tz");
+  const double pb = run.Var("Pb");
+  const double kdp = run.Var("Kdp");
+  const double cp = run.Var("Cp");
+  const double rb = run.Var("Rb");
+  const double kz = run.Var("Kz");
+  // Heat given off while cooling to the freezing point, then while the
+  // allowed share freezes.
+  const double cooling = Div(2 * (e.Tb - tz) * area * pb * cp, tz + e.Tb - 2 * e.Tn);
+  const double freezing = Div(pb * area * rb * kz / 100, tz - e.Tn);
   ThicknessScan(run, [&](const Candidate& c) {
     const double d = c.ThicknessMm;
-    const double sumR = pipe.Rin(e) + pipe.Rins(e, d) + pipe.Rout(e, d) + pipe.Rwall();
-    const double tz = run.Var("Tz");
-    const double pb = run.Var("Pb");
-    const double kdp = run.Var("Kdp");
-    // Heat given off while cooling to the freezing point, then while the
-    // allowed share freezes.
-    const double cooling = Div(2 * (e.Tb - tz) * area * pb * run.Var("Cp"), tz + e.Tb - 2 * e.Tn);
-    const double freezing = Div(pb * area * run.Var("Rb") * run.Var("Kz") / 100, tz - e.Tn);
+    const double sumR = rin + pipe.Rins(e, d) + pipe.Rout(e, d) + rwall;
     const double hours = Div((cooling + freezing) * sumR, kdp * 3.6);
     if (c.IsUsersThickness()) {
       run.Write("Zt", RoundHalfEven(hours, 2));

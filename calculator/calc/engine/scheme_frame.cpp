@@ -8,36 +8,19 @@
 
 namespace ovalto {
 
-double Finite(double x) {
-  if (!std::isfinite(x)) throw CalculationFailure();
-  return x;
-}
-
-double Div(double numerator, double denominator) {
-  if (denominator == 0) throw CalculationFailure();
-  return Finite(numerator / denominator);
-}
-
-double Ln(double x) {
-  if (!(x > 0)) throw CalculationFailure();
-  return Finite(std::log(x));
-}
-
-double Exp(double x) { return Finite(std::exp(Finite(x))); }
+void FailCalculation() { throw CalculationFailure(); }
 
 double Power(double base, double exponent) {
   if (exponent == 0) return 1;
   if (base == 0) {
     if (exponent > 0) return 0;
-    throw CalculationFailure();
+    FailCalculation();
   }
-  if (base < 0 && std::trunc(exponent) != exponent) throw CalculationFailure();
+  if (base < 0 && std::trunc(exponent) != exponent) FailCalculation();
   return Finite(std::pow(base, exponent));
 }
 
-void SchemeRun::Write(const std::string& name, double value) {
-  Session.Variables.SetVariable(name, "!", Finite(value));
-}
+void SchemeRun::Write(std::string_view name, double value) { Session.Variables.SetVariable(name, "!", Finite(value)); }
 
 bool OpenScheme(SchemeRun& run, double layerMeanTemperature, double lineTestTemperature,
                 std::initializer_list<std::string_view> substanceNames) {
@@ -50,14 +33,16 @@ bool OpenScheme(SchemeRun& run, double layerMeanTemperature, double lineTestTemp
   }
 
   if (std::find(substanceNames.begin(), substanceNames.end(), run.DerivedName) != substanceNames.end()) {
+    // Without a substance there is nothing to derive, and a derivation
+    // never goes on into the whole scheme.
     if (const SubstanceRecord* substance = FindSubstance(run.Session.Grid.cbVV.SelectedText())) {
       const double value = run.Derives("Pb")   ? substance->Density
                            : run.Derives("Cp") ? substance->HeatCapacity
                            : run.Derives("Rb") ? substance->FreezingHeat
                                                : substance->FreezingPoint;
       run.Write(run.DerivedName, value);
-      return false;
     }
+    return false;
   }
 
   if (run.Derives("Liz")) {
@@ -76,13 +61,18 @@ bool OpenAtSubstanceTemperature(SchemeRun& run, std::initializer_list<std::strin
   return true;
 }
 
+double EndTemperatureInput(SchemeRun& run) {
+  const bool sought = ScanMode(run.Session) == ThicknessMode::Given && run.Session.SoughtVariable == "T2";
+  return run.Var(sought ? "T1" : "T2");
+}
+
 bool OpenAtStartTemperature(SchemeRun& run, std::initializer_list<std::string_view> substanceNames) {
   const double t1 = run.Var("T1");
   const double tn = run.Var("Tn");
   if (!OpenScheme(run, (t1 + tn) / 2, t1, substanceNames)) return false;
   run.Engine.Liz = run.Var("Liz");
   run.Engine.T1 = t1;
-  run.Engine.T2 = run.Var("T2");
+  run.Engine.T2 = EndTemperatureInput(run);
   run.Engine.Tn = tn;
   return true;
 }
@@ -93,6 +83,9 @@ bool OuterCoefficientStep(SchemeRun& run) {
     run.Write("An", run.Engine.An);
     return false;
   }
+  // Every derivation is answered by now; one the scheme does not make ends
+  // here rather than running the scan over inputs not yet given.
+  if (!run.DerivedName.empty()) return false;
   run.Engine.An = run.Var("An");
   return true;
 }
@@ -119,6 +112,11 @@ bool OfferCandidate(EngineState& engine, double criterion, double thicknessMm, b
   engine.BestValue = criterion;
   engine.BestThickness = thicknessMm;
   return true;
+}
+
+bool WithinNorm(double heatFlow, double norm) {
+  if (norm == 0) return heatFlow == 0;
+  return norm > 0 ? heatFlow <= norm : heatFlow >= norm;
 }
 
 void StartThinnestMeeting(EngineState& engine) {

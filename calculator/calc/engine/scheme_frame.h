@@ -4,6 +4,7 @@
 // scan and the rules that keep a candidate.
 #pragma once
 
+#include <cmath>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -14,12 +15,32 @@
 namespace ovalto {
 
 // Arithmetic that fails where the original's floating-point unit raised:
-// C++ silently yields inf or nan instead.
-double Div(double numerator, double denominator);
-double Ln(double x);
-double Exp(double x);
+// C++ silently yields inf or nan instead. The scans do little else, so the
+// common ones are inline.
+[[noreturn]] void FailCalculation();  // throws CalculationFailure
+
+// x itself, or a failure when inf/nan.
+inline double Finite(double x) {
+  if (!std::isfinite(x)) [[unlikely]]
+    FailCalculation();
+  return x;
+}
+
+inline double Div(double numerator, double denominator) {
+  if (denominator == 0) [[unlikely]]
+    FailCalculation();
+  return Finite(numerator / denominator);
+}
+
+inline double Ln(double x) {
+  if (!(x > 0)) [[unlikely]]
+    FailCalculation();
+  return Finite(std::log(x));
+}
+
+inline double Exp(double x) { return Finite(std::exp(Finite(x))); }
+
 double Power(double base, double exponent);  // real power; 0 to a positive power is 0
-double Finite(double x);                     // x itself, or a failure when inf/nan
 
 // One call of CalculateScheme.
 struct SchemeRun {
@@ -30,9 +51,9 @@ struct SchemeRun {
   EngineState& Engine;
   const std::string& DerivedName;
 
-  double Var(const std::string& name) const { return Session.Variables.GetVariable(name); }
+  double Var(std::string_view name) const { return Session.Variables.GetVariable(name); }
   // A forced write of a result; a result that is not finite fails the run.
-  void Write(const std::string& name, double value);
+  void Write(std::string_view name, double value);
   bool Derives(std::string_view name) const { return DerivedName == name; }
 };
 
@@ -54,6 +75,11 @@ bool OpenAtSubstanceTemperature(SchemeRun& run, std::initializer_list<std::strin
 // At the start temperature "T1" of a temperature change: the layer between
 // it and the ambient; working T1, T2 and Tn.
 bool OpenAtStartTemperature(SchemeRun& run, std::initializer_list<std::string_view> substanceNames);
+
+// The end temperature of a temperature change as an input. With a given
+// thickness it is the result being sought, whatever the grid still holds
+// from before, so the start temperature stands in for it.
+double EndTemperatureInput(SchemeRun& run);
 
 // After the section loaded its working temperatures and sizes: the outer
 // coefficient, its derivation, then the coefficient the grid holds (a value
@@ -102,6 +128,11 @@ bool OfferCandidate(EngineState& engine, double criterion, double thicknessMm, b
 // last meets it, the thickest step, 120 mm.
 void StartThinnestMeeting(EngineState& engine);
 void OfferMeeting(EngineState& engine, double thicknessMm, bool meets);
+
+// A heat flow meets its norm when it flows the norm's way and is no larger:
+// a loss (positive) up to the norm, a gain (negative) down to it. A norm of
+// 0 asks for no flow at all, which no layer achieves.
+bool WithinNorm(double heatFlow, double norm);
 
 // Whether a substance that changes its temperature on the way from start
 // towards the ambient still meets the required end temperature: one that

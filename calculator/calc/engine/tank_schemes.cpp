@@ -40,6 +40,7 @@ bool TankEnergyEfficiency(SchemeRun& run) {
   const double surface = TankSurface(run);
   const double heatPrice =
       run.Var("Be") * 3.6 * run.Var("Z") / 1000000 / 4.184 * surface * (e.Tb - e.Tn) * run.Var("Kdp");
+  const CapitalRates rates = CapitalRatesOf(run);
   EnergyEfficiencyScan(run, false, [&](double d) {
     InsulationWork work{};
     work.InsulationVolume = 1.1 * surface * d / 1000;
@@ -48,7 +49,7 @@ bool TankEnergyEfficiency(SchemeRun& run) {
     work.Q3 = 0.15 * work.Q1;
     work.Q4 = 1.2 * surface;
     work.LabourRate = 7.1;
-    return CandidateCost{InsulationCapitalCost(run, work, d), Div(heatPrice, WallResistance(e, d))};
+    return CandidateCost{InsulationCapitalCost(rates, work, d), Div(heatPrice, WallResistance(e, d))};
   });
   return true;
 }
@@ -59,8 +60,8 @@ bool TankHeatFlow(SchemeRun& run) {
   e.InnerCoefficient = 1000;
   StartSmallestCriterion(e);
   bool reachable = false;
+  const double driving = run.Var("Kdp") * (e.Tb - e.Tn);
   ThicknessScan(run, [&](const Candidate& c) {
-    const double driving = run.Var("Kdp") * (e.Tb - e.Tn);
     const double q = Div(driving, WallResistance(e, c.ThicknessMm));
     if (c.IsUsersThickness()) run.Write("Qf", run.Session.CalcSchemeCode == 11221 ? RoundHalfEven(q, 1) : q);
     const double norm = run.Var("Qf");
@@ -115,11 +116,14 @@ bool TankTemperatureChange(SchemeRun& run) {
   e.InnerCoefficient = 1000;
   // Indoors as outdoors the end temperature must not pass the required one.
   StartThinnestMeeting(e);
+  const double pb = run.Var("Pb");
+  const double cp = run.Var("Cp");
+  const double zv = run.Var("Zv");
+  const double kdp = run.Var("Kdp");
   ThicknessScan(run, [&](const Candidate& c) {
     // Time constant of the stored substance in units of the storage time;
     // it approaches the ambient exponentially.
-    const double timeConstant = Div(WallResistance(e, c.ThicknessMm) * volume * run.Var("Pb") * run.Var("Cp"),
-                                    3.6 * run.Var("Zv") * surface * run.Var("Kdp"));
+    const double timeConstant = Div(WallResistance(e, c.ThicknessMm) * volume * pb * cp, 3.6 * zv * surface * kdp);
     const double end = e.Tn + (e.T1 - e.Tn) * Exp(-Div(1, timeConstant));
     if (c.IsUsersThickness()) {
       e.T2 = RoundHalfEven(end, 1);

@@ -5,6 +5,7 @@
 #include "grid/input_editors.h"
 #include "kinds/calc_kind_setup.h"
 #include "number_format.h"
+#include "state/scheme_engine.h"
 #include "state/variable_list.h"
 #include "tables/climate_tables.h"
 
@@ -26,22 +27,16 @@ std::optional<double> DesignTemperature(CalcSession& session, const ClimateRecor
   return climate.WinterDesignTemp;
 }
 
-}  // namespace
-
-void cbRGChange(CalcSession& session) {
-  GridModel& grid = session.Grid;
-  grid.cbNP.Items.clear();
-  SelectItem(grid.cbNP, -1);
-  if (grid.cbRG.ItemIndex > 0) {
-    for (const ClimateRecord* row : ClimateRowsOfRegion(grid.cbRG.Text)) grid.cbNP.Items.emplace_back(row->Settlement);
-  }
-  if (grid.cbNP.Items.size() == 1) {
-    SelectItem(grid.cbNP, 0);
-    cbNPChange(session);
-  }
+// The outer coefficient depends on the wind and the ambient, so a choice
+// that changes them derives it again, as leaving a row does. A coefficient
+// the user took from the dialog stays (the engine keeps it).
+void DeriveOuterCoefficient(CalcSession& session) {
+  if (session.CalkTag != 0 || !session.Engine || session.Variables.VariableRow("An") <= 0) return;
+  const DerivationAction action(session);
+  if (session.Engine->ValidateInputs(false) >= 4) session.Engine->CalculateScheme("An");
 }
 
-void cbNPChange(CalcSession& session) {
+void TakeSettlementClimate(CalcSession& session) {
   VariableTable& variables = session.Variables;
   if (IsIndoorKind(session) == 1) {
     variables.SetVariable("Tn", "!", kIndoorTemperature);
@@ -63,6 +58,26 @@ void cbNPChange(CalcSession& session) {
       variables.SetVariable("W", "!", RoundHalfEven(wind->WindSpeed2, 1));
     }
   }
+}
+
+}  // namespace
+
+void cbRGChange(CalcSession& session) {
+  GridModel& grid = session.Grid;
+  grid.cbNP.Items.clear();
+  SelectItem(grid.cbNP, -1);
+  if (grid.cbRG.ItemIndex > 0) {
+    for (const ClimateRecord* row : ClimateRowsOfRegion(grid.cbRG.Text)) grid.cbNP.Items.emplace_back(row->Settlement);
+  }
+  if (grid.cbNP.Items.size() == 1) {
+    SelectItem(grid.cbNP, 0);
+    cbNPChange(session);
+  }
+}
+
+void cbNPChange(CalcSession& session) {
+  TakeSettlementClimate(session);
+  DeriveOuterCoefficient(session);
 }
 
 }  // namespace ovalto

@@ -1,11 +1,12 @@
 #include "grid/grid_build.h"
 
+#include <array>
 #include <string>
+#include <string_view>
 
 #include "grid/grid_editors.h"
 #include "grid/input_editors.h"
 #include "kinds/calc_kinds.h"
-#include "state/variable_list.h"
 
 namespace ovalto {
 
@@ -24,8 +25,9 @@ std::string DuctCaption(const std::string& name, int code) {
 }
 
 EditorState* EditorOfVariable(GridModel& grid, const VariableRecord& record) {
-  if (record.Name == "An") return &grid.bbGetKT;
-  if (record.Name == "Wiz") return &grid.cbWI;
+  const std::uint32_t key = PackedName(record.Name);
+  if (key == PackedName("An")) return &grid.bbGetKT;
+  if (key == PackedName("Wiz")) return &grid.cbWI;
   return EditorOfInputKind(grid, record.InputKind);
 }
 
@@ -34,31 +36,27 @@ EditorState* EditorOfVariable(GridModel& grid, const VariableRecord& record) {
 void PresetEditor(CalcSession& session, const VariableRecord& record, EditorState& editor) {
   const std::string& t = record.RememberedText;
   GridModel& grid = session.Grid;
-  const std::string& name = record.Name;
-  if (name == "Zn_") {
+  const std::uint32_t name = PackedName(record.Name);
+  // A remembered item that this kind's list lacks (the duct's "воздух" on a
+  // water pipe) gives way to the list's first item; the build's handlers
+  // then derive for the item the user sees.
+  if (name == PackedName("Zn_")) {
     grid.cbZN.Items = {"не учитывается", "рабочая и обслуживаемая", "вне рабочей зоны"};
-    if (t.empty())
-      SelectItem(grid.cbZN, 0);
-    else
-      grid.cbZN.SelectText(t);
-  } else if (name == "Ms_") {
+    SelectTextOrFirst(grid.cbZN, t);
+  } else if (name == PackedName("Ms_")) {
     grid.cbMS.Items = PipeMaterialItems(session.CalcKindCode);
-    if (t.empty())
-      SelectItem(grid.cbMS, 0);
-    else
-      grid.cbMS.SelectText(t);
-  } else if (name == "Vv_") {
+    SelectTextOrFirst(grid.cbMS, t);
+  } else if (name == PackedName("Vv_")) {
     grid.cbVV.Items = SubstanceItems(session);
-    SelectItem(grid.cbVV, 0);
-    if (!t.empty()) grid.cbVV.SelectText(t);
-  } else if (name == "Dn" || name == "Wst") {
+    SelectTextOrFirst(grid.cbVV, t);
+  } else if (name == PackedName("Dn") || name == PackedName("Wst")) {
     if (!t.empty()) editor.Text = t;
-  } else if (name == "Gm") {
+  } else if (name == PackedName("Gm")) {
     grid.cbGW.Items = {"кг/ч", "м/с"};
-  } else if (name == "Wiz") {
+  } else if (name == PackedName("Wiz")) {
     grid.cbWI.Items = {"рассчитывается", "указывается"};
     SelectItem(grid.cbWI, 0);
-  } else if (name == "An") {
+  } else if (name == PackedName("An")) {
     editor.Top += 1;
   } else if (!t.empty()) {  // Ti_, Tp_, Rg_, Np_: chosen from the lists they hold
     editor.SelectText(t);
@@ -106,7 +104,7 @@ void LayOutRows(CalcSession& session) {
       if (!caption.empty()) grid.Captions[static_cast<std::size_t>(row)] = caption;
     }
     // Heating works through the heating season only; other systems all year.
-    if (record.Name == "Z") grid.SetCell(row, session.PageTag == 1 ? "4560" : "8760");
+    if (PackedName(record.Name) == PackedName("Z")) grid.SetCell(row, session.PageTag == 1 ? "4560" : "8760");
     ++grid.Tag;
 
     if (EditorState* editor = EditorOfVariable(grid, record)) {
@@ -123,10 +121,19 @@ void BuildInputGrid(CalcSession& session) {
   GridModel& grid = session.Grid;
   grid.HideInputEditors();
   for (GroupHeaderRecord& group : session.Variables.GroupHeaders()) group.HeaderRow = -1;
-  for (VariableRecord& record : session.Variables.Records()) {
-    record.Value = 0;
-    record.Text.clear();
-    record.GridRow = ListHasVariable(session.VariableList, record.Name) ? 0 : -1;
+  // The kind's list read once: a variable is shown when the list names it.
+  std::array<bool, kVariableCount> listed{};
+  for (std::string_view list = session.VariableList; !list.empty();) {
+    const std::size_t comma = list.find(',');
+    const int index = VariableIndex(list.substr(0, comma));
+    if (index >= 0) listed[static_cast<std::size_t>(index)] = true;
+    list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
+  }
+  auto& records = session.Variables.Records();
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    records[i].Value = 0;
+    records[i].Text.clear();
+    records[i].GridRow = listed[i] ? 0 : -1;
   }
 
   const int rows = CountRows(session);

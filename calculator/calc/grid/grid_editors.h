@@ -26,6 +26,9 @@ void cbRGChange(CalcSession& session);
 void cbNPChange(CalcSession& session);
 // Insulation line: conductivity and the coverings the line takes.
 void cbTIChange(CalcSession& session);
+// What cbTIChange does before it hands over to the covering's handler:
+// false when no line is chosen, and the handler is not due.
+bool TakeInsulationLine(CalcSession& session);
 // Covering: the outer coefficient, once every input is valid.
 void cbTPChange(CalcSession& session);
 // Thickness calculated or given: the mark on the sought variable's row.
@@ -35,7 +38,8 @@ void cbWIChange(CalcSession& session);
 std::vector<std::string> PipeMaterialItems(int calcKindCode);
 // What the substance combo offers for the shown kind.
 std::vector<std::string> SubstanceItems(const CalcSession& session);
-// The insulation lines that suit the kind (and a conditioning pipe's size).
-std::vector<std::string> OfferedInsulationLines(CalcSession& session);
+// Fills the insulation list with the lines that suit the kind (and a
+// conditioning pipe's size).
+void FillInsulationLines(CalcSession& session);
 
 }  // namespace ovalto

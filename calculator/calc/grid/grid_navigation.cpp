@@ -42,7 +42,7 @@ void FocusCurrentRow(CalcSession& session) {
   const int row = session.Grid.CurrentRow;
   if (row > 0) {
     for (const VariableRecord& record : session.Variables.Records()) {
-      if (record.InputKind <= 0 || record.GridRow != row || !TakesFocusOnItsRow(record.InputKind)) continue;
+      if (record.GridRow != row || record.InputKind <= 0 || !TakesFocusOnItsRow(record.InputKind)) continue;
       const EditorState* editor = EditorOfInputKind(session.Grid, record.InputKind);
       if (editor && editor->Visible) {
         Focus(session, editor);

@@ -22,6 +22,11 @@ void SelectItem(EditorState& editor, int index) {
   editor.Text = editor.SelectedText();
 }
 
+void AssignItems(EditorState& editor, std::span<const std::string_view> items) {
+  editor.Items.resize(items.size());
+  for (std::size_t i = 0; i < items.size(); ++i) editor.Items[i].assign(items[i]);
+}
+
 void SelectTextOrFirst(EditorState& editor, const std::string& text) {
   if (editor.SelectText(text) < 0) SelectItem(editor, 0);
 }

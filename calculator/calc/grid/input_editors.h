@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,10 @@ int InputKindOfEditor(const GridModel& grid, const EditorState* editor);
 // Selects the item at that index and shows its text; an index outside the
 // list selects nothing and empties the text.
 void SelectItem(EditorState& editor, int index);
+// Replaces the editor's items with these texts. The lists are offered
+// again on every row the user leaves: the texts' storage is reused.
+void AssignItems(EditorState& editor, std::span<const std::string_view> items);
+
 // Selects the item with that text, or the first item when no item has it.
 void SelectTextOrFirst(EditorState& editor, const std::string& text);
 

@@ -1,5 +1,8 @@
 // Insulation line and covering: which lines and coverings a kind offers and
 // what choosing them derives.
+#include <array>
+#include <span>
+
 #include "grid/grid_editors.h"
 #include "grid/input_editors.h"
 #include "kinds/calc_kind_setup.h"
@@ -47,37 +50,42 @@ int CoveringRule(int line, bool indoor) {
   return kCoveringOptional;
 }
 
-std::vector<std::string> OfferedCoverings(int rule, bool indoor, int shape, int page) {
-  const std::string none(CoveringTypeTable[0].CoveringName);
-  if (rule == kNoCovering) return {none};
-  std::vector<std::string> coverings;
-  if (rule == kCoveringOptional && indoor) coverings.push_back(none);
-  coverings.emplace_back(CoveringTypeTable[1].CoveringName);
-  // The rigid coverings come in pipe sizes only.
-  if (shape == kShapePipe && page != 3) {
-    for (std::size_t row = 2; row < CoveringTypeTable.size(); ++row) {
-      coverings.emplace_back(CoveringTypeTable[row].CoveringName);
+// The coverings a line takes, into the covering list.
+void OfferCoverings(EditorState& cbTP, int rule, bool indoor, int shape, int page) {
+  std::array<std::string_view, CoveringTypeTable.size()> coverings;
+  std::size_t count = 0;
+  const std::string_view none = CoveringTypeTable[0].CoveringName;
+  if (rule == kNoCovering) {
+    coverings[count++] = none;
+  } else {
+    if (rule == kCoveringOptional && indoor) coverings[count++] = none;
+    coverings[count++] = CoveringTypeTable[1].CoveringName;
+    // The rigid coverings come in pipe sizes only.
+    if (shape == kShapePipe && page != 3) {
+      for (std::size_t row = 2; row < CoveringTypeTable.size(); ++row)
+        coverings[count++] = CoveringTypeTable[row].CoveringName;
     }
   }
-  return coverings;
+  AssignItems(cbTP, std::span(coverings.data(), count));
 }
 
 }  // namespace
 
-std::vector<std::string> OfferedInsulationLines(CalcSession& session) {
+void FillInsulationLines(CalcSession& session) {
   const int shape = ObjectShape(session);
   const int code = session.CalcKindCode;
   const double dn = IsConditioningPipeKind(code) ? session.Variables.GetVariable("Dn") : 0;
-  std::vector<std::string> lines;
+  std::array<std::string_view, InsulationTypeTable.size()> lines;
+  std::size_t count = 0;
   for (std::size_t row = 0; row < InsulationTypeTable.size(); ++row) {
     if (IsOffered(static_cast<int>(row) + 1, shape, session.PageTag, code, dn)) {
-      lines.emplace_back(InsulationTypeTable[row].LineName);
+      lines[count++] = InsulationTypeTable[row].LineName;
     }
   }
-  return lines;
+  AssignItems(session.Grid.cbTI, std::span(lines.data(), count));
 }
 
-void cbTIChange(CalcSession& session) {
+bool TakeInsulationLine(CalcSession& session) {
   GridModel& grid = session.Grid;
   VariableTable& variables = session.Variables;
   const double t = variables.GetVariable(ListHasVariable(session.VariableList, "Tb") ? "Tb" : "T1");
@@ -86,20 +94,27 @@ void cbTIChange(CalcSession& session) {
   for (std::size_t row = 0; row < InsulationTypeTable.size() && line == 0; ++row) {
     if (InsulationTypeTable[row].LineName == grid.cbTI.Text) line = static_cast<int>(row) + 1;
   }
-  grid.cbTP.Items.clear();
-  SelectItem(grid.cbTP, -1);
-  if (line == 0) return;
+  if (line == 0) {
+    grid.cbTP.Items.clear();
+    SelectItem(grid.cbTP, -1);
+    return false;
+  }
 
   const InsulationTypeRecord& record = InsulationTypeTable[static_cast<std::size_t>(line - 1)];
   variables.SetVariable("Liz", "!", t >= 20 ? record.LambdaSlope * t + record.Lambda0 : kFixedLambda);
 
   const bool indoor = IsIndoorKind(session) == 1;
   grid.cbTP.Tag = CoveringRule(line, indoor);
-  grid.cbTP.Items = OfferedCoverings(grid.cbTP.Tag, indoor, ObjectShape(session), session.PageTag);
+  OfferCoverings(grid.cbTP, grid.cbTP.Tag, indoor, ObjectShape(session), session.PageTag);
+  SelectItem(grid.cbTP, -1);
   // The covering to show is chosen before its handler runs, so the outer
   // coefficient belongs to the covering the user sees.
   SelectTextOrFirst(grid.cbTP, variables.Find("Tp_")->RememberedText);
-  cbTPChange(session);
+  return true;
+}
+
+void cbTIChange(CalcSession& session) {
+  if (TakeInsulationLine(session)) cbTPChange(session);
 }
 
 void cbTPChange(CalcSession& session) {

@@ -32,6 +32,22 @@ std::vector<double> DuctDiameters() {
   return diameters;
 }
 
+// The diameter list of a material (of the ducts, for a duct kind) as the
+// editor offers it; the lists are written once.
+std::vector<std::string> DiameterItems(const CalcSession& session, const std::string& material) {
+  static const std::vector<std::string> kDucts = Formatted(DuctDiameters());
+  if (IsDuctKind(session.CalcKindCode)) return kDucts;
+  static const std::vector<std::pair<std::string, std::vector<std::string>>> kPipes = [] {
+    std::vector<std::pair<std::string, std::vector<std::string>>> lists;
+    for (const std::string& each : PipeMaterialItems(0)) lists.emplace_back(each, Formatted(PipeDiameters(each)));
+    return lists;
+  }();
+  for (const auto& [name, items] : kPipes) {
+    if (name == material) return items;
+  }
+  return Formatted(PipeDiameters(material));
+}
+
 }  // namespace
 
 std::vector<std::string> PipeMaterialItems(int calcKindCode) {
@@ -52,7 +68,7 @@ void cbMSChange(CalcSession& session) {
     session.Variables.SetVariable("Lst", "не учитывать", 0);
   } else {
     grid.cbVD.HasList = grid.cbTS.HasList = true;
-    grid.cbVD.Items = Formatted(IsDuctKind(session.CalcKindCode) ? DuctDiameters() : PipeDiameters(grid.cbMS.Text));
+    grid.cbVD.Items = DiameterItems(session, grid.cbMS.Text);
     // Without a chosen material there is no conductivity to tell; "Lst" keeps its value.
     if (material >= 0 && material < static_cast<int>(kWallConductivity.size())) {
       session.Variables.SetVariable("Lst", "!", kWallConductivity[static_cast<std::size_t>(material)]);

@@ -1,6 +1,7 @@
 #include "kinds/calc_kind_setup.h"
 
 #include <string>
+#include <vector>
 
 #include "kinds/calc_kinds.h"
 #include "state/variable_list.h"
@@ -61,16 +62,17 @@ void SetupCalcKind(CalcSession& session) {
 }
 
 int IsIndoorKind(const CalcSession& session) {
-  const std::string code = std::to_string(session.CalcKindCode);
-  if (code.size() != 5) return 0;
+  // Read off the digits of the five-digit code.
+  const int code = session.CalcKindCode;
+  if (code < 10000 || code > 99999) return 0;
   switch (session.PageTag) {
     case 1:
     case 3:
-      return code[3] == '1' ? 1 : 0;
+      return code / 10 % 10 == 1 ? 1 : 0;  // the fourth digit: 1 indoors, 2 outdoors
     case 2:
-      return code < "21211" ? 1 : 0;
+      return code < 21211 ? 1 : 0;
     case 4:
-      return code.compare(0, 3, "511") == 0 || code.compare(0, 3, "521") == 0 ? 1 : 0;
+      return code / 100 == 511 || code / 100 == 521 ? 1 : 0;
     default:
       return 0;
   }
@@ -83,18 +85,38 @@ int ObjectShape(const CalcSession& session) {
   return kShapeTank;
 }
 
-void ShowCalcKindName(CalcSession& session) {
-  if (const CalcKind* kind = FindCalcKind(session.CalcKindCode)) session.CalcKindName = kind->FullName;
+namespace {
 
-  // Each part of the name on a line of its own, with an empty line between.
-  std::string caption = session.CalcKindName;
+// The name as the chart panel shows it: each part of the name on a line of
+// its own, with an empty line between.
+std::string PanelCaption(std::string_view name) {
+  std::string caption(name);
   for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
     if (caption[i] == ',') caption.replace(i, 2, "\r\r");
   }
   // The long task word wraps after "энерго".
   const std::size_t at = caption.find("эфф");
   if (at != std::string::npos) caption.insert(at, "- ");
-  session.KindCaption = caption;
+  return caption;
+}
+
+}  // namespace
+
+void ShowCalcKindName(CalcSession& session) {
+  // Every call of the engine names the kind again: the captions are made once.
+  static const std::vector<std::string> kCaptions = [] {
+    std::vector<std::string> captions;
+    for (const CalcKind& kind : CalcKinds()) captions.push_back(PanelCaption(kind.FullName));
+    return captions;
+  }();
+  const auto kinds = CalcKinds();
+  for (std::size_t i = 0; i < kinds.size(); ++i) {
+    if (kinds[i].Code != session.CalcKindCode) continue;
+    session.CalcKindName = kinds[i].FullName;
+    session.KindCaption = kCaptions[i];
+    return;
+  }
+  session.KindCaption = PanelCaption(session.CalcKindName);
 }
 
 }  // namespace ovalto

@@ -72,55 +72,65 @@ constexpr const char* kGroupCaptions[kGroupCount] = {
     "ПАРАМЕТРЫ ПОКРЫТИЯ",     "ДАННЫЕ ДЛЯ РАСЧЕТА", "РЕЗУЛЬТАТЫ РАСЧЕТА",
 };
 
+static_assert(
+    [] {
+      for (int i = 0; i < kVariableCount; ++i) {
+        if (kVariableNames[static_cast<std::size_t>(i)] != kDefinitions[i].name) return false;
+      }
+      return true;
+    }(),
+    "the table's names are the names a lookup knows, in the same order");
+
 }  // namespace
 
 VariableTable::VariableTable(GridModel& grid, MessageBoxes& messages) : grid_(grid), messages_(messages) {
-  for (int i = 0; i < kVariableCount; ++i) {
-    const Definition& d = kDefinitions[i];
-    records_[i] = VariableRecord{d.group, d.inputKind, d.caption, d.name, d.type, 0, 0, "", 0, d.defaultText};
-  }
+  // Every screen and every headless run starts from the same table.
+  static const std::array<VariableRecord, kVariableCount> kFreshRecords = [] {
+    std::array<VariableRecord, kVariableCount> records;
+    for (int i = 0; i < kVariableCount; ++i) {
+      const Definition& d = kDefinitions[i];
+      records[static_cast<std::size_t>(i)] =
+          VariableRecord{d.group, d.inputKind, d.caption, d.name, d.type, 0, 0, "", 0, d.defaultText};
+    }
+    return records;
+  }();
+  records_ = kFreshRecords;
   for (int g = 0; g < kGroupCount; ++g) groups_[g] = GroupHeaderRecord{-1, kGroupCaptions[g]};
 }
 
-VariableRecord* VariableTable::Find(const std::string& name) {
-  for (auto& record : records_) {
-    if (record.Name == name) return &record;
-  }
-  return nullptr;
-}
-
-const VariableRecord* VariableTable::Find(const std::string& name) const {
-  return const_cast<VariableTable*>(this)->Find(name);
-}
-
-void VariableTable::SetVariable(const std::string& name, const std::string& text, double number) {
-  if (name == "An" && grid_.bbGetKT.Tag > 0) return;
+void VariableTable::SetVariable(std::string_view name, std::string_view text, double number) {
   VariableRecord* record = Find(name);
   if (!record) return;
+  if (record == &records_[VariableIndex("An")] && grid_.bbGetKT.Tag > 0) return;
   const bool forced = !text.empty() && text[0] == '!';
   if (!forced && record->GridRow < grid_.Tag) return;
 
-  const std::string stored = forced ? text.substr(1) : text;
-  std::string shown;
+  const std::string_view stored = forced ? text.substr(1) : text;
+  const bool shown = record->GridRow >= 0 && record->GridRow < grid_.RowCount();
   if (!stored.empty()) {
     record->Text = stored;
-    shown = stored;
+    if (shown) grid_.SetCell(record->GridRow, record->Text);
   } else {
     record->Value = number;
-    shown = FormatGeneral(number);
+    // Only a shown variable needs its number as text.
+    if (shown) grid_.SetCell(record->GridRow, TextOfNumber(static_cast<std::size_t>(record - records_.data()), number));
   }
-  if (record->GridRow >= 0 && record->GridRow < grid_.RowCount()) grid_.SetCell(record->GridRow, shown);
 }
 
-double VariableTable::GetVariable(const std::string& name) {
-  if (const VariableRecord* record = Find(name)) return record->Value;
-  messages_.Show(MessageType::Error, "Не найдена переменая \"" + name + "\" !", kButtonCancel);
+const std::string& VariableTable::TextOfNumber(std::size_t index, double number) {
+  ShownNumbers& texts = shownNumbers_[index];
+  for (const ShownNumber& text : texts) {
+    if (!text.Text.empty() && text.Value == number) return text.Text;
+  }
+  // The newer text moves to the front, the older one gives way.
+  std::swap(texts[0], texts[1]);
+  texts[0] = {number, FormatGeneral(number)};
+  return texts[0].Text;
+}
+
+double VariableTable::UnknownVariable(std::string_view name) {
+  messages_.Show(MessageType::Error, "Не найдена переменая \"" + std::string(name) + "\" !", kButtonCancel);
   return 0;
-}
-
-std::int16_t VariableTable::VariableRow(const std::string& name) const {
-  const VariableRecord* record = Find(name);
-  return record ? record->GridRow : 0;
 }
 
 std::int16_t VariableTable::RowOfInputKind(std::int16_t kind) const {

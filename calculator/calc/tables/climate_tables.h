@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -38,6 +39,10 @@ struct WindRecord {
 std::span<const ClimateRecord> ClimateTable();
 std::span<const WindRecord> WindTable();
 std::span<const std::string_view> ClimateRegions();
+
+// The items of the region list on the screen: an empty item first, then each
+// region once in table order, names that differ only in case counting as one.
+const std::vector<std::string>& RegionListItems();
 
 // The region's rows in table order; empty for an unknown region.
 std::vector<const ClimateRecord*> ClimateRowsOfRegion(std::string_view region);

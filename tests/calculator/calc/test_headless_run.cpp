@@ -36,6 +36,22 @@ TEST(HeadlessRun, TypedValuesWinAndHiddenOnesAreStored) {
   EXPECT_EQ(result.Cells["Wiz"], "20");
 }
 
+TEST(HeadlessRun, ChoosesRegionAndSettlementAsTheUserDoes) {
+  // Майкоп, wind 3. Leaving the settlement's row takes the climate of the
+  // heating season (2,3), which the heating pipe works through (4560 h).
+  HeadlessInputs in = PipeInputs(11121);
+  in.Texts.erase("Tn");
+  in.Texts.erase("W");
+  in.Texts["QL"] = "40";
+  in.Texts["Rg_"] = "Республика Адыгея";
+  in.Texts["Np_"] = "Майкоп";
+  HeadlessResult result = RunHeadless(in);
+  EXPECT_TRUE(result.Messages.empty());
+  EXPECT_EQ(result.Cells["Tn"], "2,3");
+  EXPECT_EQ(result.Cells["W"], "3");
+  EXPECT_EQ(result.Cells["Rg_"], "Республика Адыгея");
+}
+
 TEST(HeadlessRun, RunsAreIndependent) {
   HeadlessInputs in = PipeInputs(11111);
   in.Texts["QL"] = "40";

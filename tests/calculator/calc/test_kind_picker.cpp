@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/engine.h"
+#include "grid/grid_navigation.h"
+#include "grid/input_editors.h"
 #include "kind_session.h"
 #include "kinds/kind_markers.h"
 
@@ -90,6 +93,52 @@ TEST_F(KindPickerTest, PickingResetsTheLastKindsState) {
   EXPECT_EQ(session.Variables.Find("Tb")->Mark, 0);
   EXPECT_EQ(screen.Cell("Tn"), "20") << "indoor kinds always start at 20 degrees";
   EXPECT_EQ(session.Grid.cbWI.Tag, -screen.Row("Tp"));
+}
+
+TEST(KindPickerRemembered, SubstanceTheKindLacksGivesWayToItsFirst) {
+  // A duct's run left "воздух" as the remembered substance; the freeze
+  // protection kind offers water only, so it shows water with water's
+  // properties, and the pick shows no box.
+  testing::RecordingMessageBoxes messages;
+  CalcSession session{messages};
+  CalculationEngine engine{session};
+  session.Engine = &engine;
+  session.Variables.Find("Vv_")->RememberedText = "воздух";
+  session.Variables.Find("Pb")->RememberedText = "1,205";
+
+  session.PageTag = 1;
+  PickCalcKind(session, 11125, [] {});
+  EXPECT_EQ(session.Grid.cbVV.Text, "вода");
+  const auto cell = [&](const char* name) {
+    return session.Grid.Values[static_cast<std::size_t>(session.Variables.VariableRow(name))];
+  };
+  EXPECT_EQ(cell("Pb"), "998");
+  EXPECT_EQ(cell("Tz"), "0");
+  EXPECT_TRUE(messages.RaisedErrors.empty());
+  EXPECT_TRUE(messages.Shown.empty());
+}
+
+TEST(KindPickerRemembered, LeavingTheGridShowsAtMostOneFailedDerivation) {
+  // No substance chosen and every temperature 0: an outer coefficient of 0,
+  // on which any scan fails. The substance's derivations have nothing to
+  // derive and must not run the scheme instead.
+  testing::RecordingMessageBoxes messages;
+  CalcSession session{messages};
+  CalculationEngine engine{session};
+  session.Engine = &engine;
+  session.PageTag = 1;
+  PickCalcKind(session, 11125, [] {});
+  for (const VariableRecord& record : session.Variables.Records()) {
+    if (record.GridRow > 0 && record.InputKind == 0) session.Grid.SetCell(record.GridRow, "0");
+  }
+  session.Grid.cbVD.Text = "60";
+  session.Grid.cbTS.Text = "3,5";
+  SelectItem(session.Grid.cbVV, -1);
+  for (int row = 1; row < session.Grid.RowCount(); ++row) {
+    messages.RaisedErrors.clear();
+    SetGridRow(session, row);
+    EXPECT_LE(messages.RaisedErrors.size(), 1u) << row;
+  }
 }
 
 }  // namespace

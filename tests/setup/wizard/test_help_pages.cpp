@@ -54,8 +54,12 @@ TEST(HelpPages, TheClimatePageQuotesTheBuiltInTables) {
             std::string::npos);
   const auto withAnnual = std::count_if(
       climate.begin(), climate.end(), [](const ovalto::ClimateRecord& row) { return row.AnnualMeanTemp.has_value(); });
-  ASSERT_EQ(withAnnual, 1);
-  EXPECT_NE(page.find("есть только для Майкопа"), std::string::npos);
+  const auto withSummer = std::count_if(
+      climate.begin(), climate.end(), [](const ovalto::ClimateRecord& row) { return row.SummerTemp.has_value(); });
+  EXPECT_NE(page.find("Средняя годовая температура есть только для " + std::to_string(withAnnual) + " пунктов"),
+            std::string::npos);
+  ASSERT_EQ(withSummer, 1);
+  EXPECT_NE(page.find("температура тёплого периода &mdash; только для Майкопа"), std::string::npos);
 }
 
 // The tasks page lists the thicknesses a calculated pipe or tank thickness is rounded up to.

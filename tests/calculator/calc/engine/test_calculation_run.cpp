@@ -11,8 +11,10 @@ namespace {
 
 using testing::Given;
 using testing::kCannotCalculate;
+using testing::kThickerThan120;
 using testing::kThinnerThan1;
 using testing::PipeInputs;
+using testing::Shows;
 
 TEST(CalculationRun, ColdHeatFlowNeedsANegativeNorm) {
   HeadlessInputs in = PipeInputs(21121);
@@ -25,14 +27,52 @@ TEST(CalculationRun, ColdHeatFlowNeedsANegativeNorm) {
   // The run ends there: no thickness message follows.
 }
 
-TEST(CalculationRun, FailedCheckIsFollowedByTheThinThicknessMessage) {
+TEST(CalculationRun, FailedCheckEndsTheRunWithItsOwnMessage) {
   HeadlessInputs in = PipeInputs(11111);
   in.Texts["QL"] = "";
   HeadlessResult result = RunHeadless(in);
-  ASSERT_EQ(result.Messages.size(), 2u);
+  ASSERT_EQ(result.Messages.size(), 1u);
   EXPECT_EQ(result.Messages[0].Text, "Укажите корректное значение 'Тепловой поток, Вт/м' !");
-  EXPECT_EQ(result.Messages[1].Text, kThinnerThan1);
-  EXPECT_EQ(result.Messages[1].Buttons, kButtonOk);
+  // No thickness was computed: the cell keeps its text.
+  EXPECT_EQ(result.Cells["Wiz"], "");
+  EXPECT_FALSE(result.Outputs.Print || result.Outputs.ChartButton);
+}
+
+TEST(CalculationRun, FailedEngineRunIsNotFollowedByAThicknessMessage) {
+  HeadlessInputs in = PipeInputs(11111);
+  in.Texts["QL"] = "40";
+  in.Texts["Wst"] = "30";  // no bore left
+  HeadlessResult result = RunHeadless(in);
+  ASSERT_EQ(result.Messages.size(), 1u);
+  EXPECT_EQ(result.Messages[0].Text, kCannotCalculate);
+}
+
+TEST(CalculationRun, ColdNormOfZeroIsOutOfReach) {
+  // No layer stops the heat gain of a cold pipe entirely.
+  HeadlessInputs in = PipeInputs(31111);
+  in.Texts["Tb"] = "5";
+  in.Texts["Tn"] = "20";
+  in.Texts["QL"] = "0";
+  HeadlessResult result = RunHeadless(in);
+  EXPECT_TRUE(Shows(result, kThickerThan120));
+  EXPECT_FALSE(Shows(result, kThinnerThan1));
+  EXPECT_EQ(result.Cells["Wiz"], "120");
+
+  in.KindCode = 21121;  // the sign rule of the cold kinds speaks first
+  result = RunHeadless(in);
+  ASSERT_EQ(result.Messages.size(), 1u);
+  EXPECT_EQ(result.Messages[0].Text,
+            "Для этого типа расчета необходимо указать\rотрицательное значение теплового потока !");
+}
+
+TEST(CalculationRun, SurfaceLimitBelowTheAmbientIsOutOfReach) {
+  HeadlessInputs in = PipeInputs(11112);
+  in.Texts["Tn"] = "30";
+  in.Texts["Tp"] = "25";
+  HeadlessResult result = RunHeadless(in);
+  EXPECT_TRUE(Shows(result, kThickerThan120));
+  EXPECT_FALSE(Shows(result, kThinnerThan1));
+  EXPECT_EQ(result.Cells["Wiz"], "120");
 }
 
 TEST(CalculationRun, FailedEngineRunIsAWarningNeverAnInfinity) {
@@ -46,6 +86,23 @@ TEST(CalculationRun, FailedEngineRunIsAWarningNeverAnInfinity) {
     EXPECT_EQ(text.find("INF"), std::string::npos) << name;
     EXPECT_EQ(text.find("NAN"), std::string::npos) << name;
   }
+}
+
+TEST(CalculationRun, SaturatedAirIsOutOfReach) {
+  // Air at 100 % condenses on the cold surface whatever the layer.
+  HeadlessInputs in = PipeInputs(21123);
+  in.Texts["Tb"] = "5";
+  in.Texts["Vla"] = "100";
+  HeadlessResult result = RunHeadless(in);
+  EXPECT_TRUE(Shows(result, kThickerThan120));
+  EXPECT_FALSE(Shows(result, kThinnerThan1));
+
+  in.KindCode = 31226;
+  in.Texts = {{"Dv", "250"}, {"Tb", "20"}, {"Tn", "-10"}, {"Wb", "5"}, {"Vlv", "100"}, {"W", "3"}};
+  in.InsulationLine.clear();
+  result = RunHeadless(in);
+  EXPECT_TRUE(Shows(result, kThickerThan120));
+  EXPECT_FALSE(Shows(result, kThinnerThan1));
 }
 
 class CalculationRunSession : public ::testing::Test {

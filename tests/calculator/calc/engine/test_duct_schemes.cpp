@@ -122,22 +122,22 @@ TEST_F(DuctSchemes, RoundDuctTemperatureChange) {
 }
 
 TEST_F(DuctSchemes, RoundDuctTemperatureChangeExponential) {
-  // Given thickness: the computed end chooses the law. With the screen's
-  // T2 of 10 the air's mean is 25 °C: Ai = 14.6680, SumR(20) = 0.732230.
-  // Over 50 m: E = exp(0.214925 / 0.732230) = 1.341142, exponential end
-  // (50 - 13.41142) / 1.341142 = 27.2817, a ratio 50 / 37.28 < 2: linear,
-  // k = 3.406939, T2 = (2k * 40 - 20 - 40) / (2k + 1) = 27.2021.
+  // Given thickness: the computed end chooses the law. The end on screen (10)
+  // is the result sought, so the start stands in for it: the air's mean is
+  // 40 °C, Ai = 14.3370, SumR(20) = 0.734234. Over 50 m: E = exp(0.214925 /
+  // 0.734234) = 1.34006, exponential end 27.31, a ratio 50 / 37.31 < 2:
+  // linear, k = 3.416240, T2 = (2k * 40 - 20 - 40) / (2k + 1) = 27.2326.
   CoolingRoundDuct(10);
   Given(20);
   Run();
-  EXPECT_DOUBLE_EQ(Get("T2"), 27.2);
-  // Over 500 m: E = exp(2.149254 / 0.732230) = 18.825582, exponential end
-  // (50 - 188.25582) / 18.825582 = -7.3440, a ratio of 18.8: exponential.
+  EXPECT_DOUBLE_EQ(Get("T2"), 27.23);
+  // Over 500 m: E = exp(2.149254 / 0.734234) = 18.6750, exponential end
+  // (50 - 186.750) / 18.6750 = -7.3226, a ratio of 18.7: exponential.
   CoolingRoundDuct(10);
   Set("L", 500);
   Given(20);
   Run();
-  EXPECT_DOUBLE_EQ(Get("T2"), -7.34);
+  EXPECT_DOUBLE_EQ(Get("T2"), -7.32);
 
   // Calculated: the required end chooses it, r = 50 / 20 = 2.5: exponential;
   // SumR must reach X / ln 2.5 = 0.23456, which 3 mm is the first to do.

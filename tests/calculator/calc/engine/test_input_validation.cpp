@@ -189,5 +189,28 @@ TEST_F(InputValidationTest, FocusedRegionBringsItsCostsAndClimate) {
   EXPECT_DOUBLE_EQ(session.Variables.GetVariable("Tn"), *first.AnnualMeanTemp);
 }
 
+TEST_F(InputValidationTest, MessagesNameTheRowAsTheGridShowsIt) {
+  Pick(31211);  // the duct's diameter is the tank's variable under its own caption
+  Type("De", "0");
+  EXPECT_EQ(Check(), "Укажите положительные значения всех габаритов !");
+  Type("De", "abc");
+  EXPECT_EQ(Check(), "Укажите корректное значение 'Диаметр воздуховода, мм' !");
+
+  Pick(31213);
+  Type("Dn", "");
+  EXPECT_EQ(Check(), "Укажите корректное значение 'Диаметр воздуховода, мм' !");
+}
+
+TEST_F(InputValidationTest, HumidityAboveSaturationIsRefused) {
+  Pick(21123);
+  Type("Vla", "100");
+  EXPECT_EQ(Check(), "");
+  Type("Vla", "100,5");
+  EXPECT_EQ(Check(), "Укажите корректное значение 'Относит. влажность воздуха, %' !");
+  Pick(31226);
+  Type("Vlv", "101");
+  EXPECT_EQ(Check(), "Укажите корректное значение 'Относит. влажность вещества, %' !");
+}
+
 }  // namespace
 }  // namespace ovalto

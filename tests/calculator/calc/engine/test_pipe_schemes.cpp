@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <numbers>
 
+#include "engine/annual_cost.h"
 #include "engine_inputs.h"
 
 namespace ovalto {
@@ -211,6 +212,28 @@ TEST(PipeTemperatureChange, RequiredEndOutOfReachGives120) {
   EXPECT_TRUE(Shows(result, kThickerThan120));
 }
 
+TEST(PipeTemperatureChange, GivenThicknessDerivesAtTheStartTemperature) {
+  // The end on screen is the result being sought: the outer coefficient is
+  // derived at T1 = 90 (as for Tb = 90 on the heat flow kind: 11,3), not at
+  // the mean of T1 and an end the check never read.
+  HeadlessInputs in = Given(TemperatureChange(11114, "100"), "20");
+  in.Texts.erase("An");
+  HeadlessResult result = RunHeadless(in);
+  EXPECT_DOUBLE_EQ(result.Values["An"], 11.3);
+  EXPECT_TRUE(result.Messages.empty());
+
+  // A start twice the ambient once made the reference temperature the
+  // ambient itself: no outer coefficient and a failed run.
+  in.KindCode = 51114;
+  in.Texts["T1"] = "40";
+  in.Texts.erase("T2");
+  result = RunHeadless(in);
+  EXPECT_TRUE(result.Messages.empty());
+  EXPECT_GT(result.Values["An"], 0);
+  EXPECT_GT(result.Values["T2"], 20);
+  EXPECT_LT(result.Values["T2"], 40);
+}
+
 TEST(PipeTemperatureChange, LongPipeWithASmallFlowEndsAtTheAmbient) {
   // 5000 m at 2.5 kg/h: under 20 mm x = 0.438220 * 50 * 40 = 876.44, past
   // the range of e^x (709.78) though the end, 20 + 70 / e^876.44, is 20.0;
@@ -271,7 +294,7 @@ TEST(PipeEnergyEfficiency, AnnualCostOfTheGivenLayer) {
   EXPECT_NEAR(step.Series2Value, 0.18 * 271.401740, 1e-6);
   EXPECT_NEAR(step.Series3Value, 69.906451, 1e-6);
   ASSERT_EQ(result.ChartLines.size(), 122u);
-  EXPECT_EQ(result.ChartLines[StepOf(20)], "48,85\t69,91\t118,76");
+  EXPECT_EQ(CostLineText(result.ChartLines[StepOf(20)]), "48,85\t69,91\t118,76");
   EXPECT_EQ(result.ChartMode, 7);
 
   // Calculated, the same 20 mm is the cheapest step.

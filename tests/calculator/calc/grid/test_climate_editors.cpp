@@ -3,6 +3,7 @@
 #include "grid/grid_editors.h"
 #include "grid/input_editors.h"
 #include "kind_session.h"
+#include "state/scheme_engine.h"
 
 namespace ovalto {
 namespace {
@@ -43,6 +44,24 @@ TEST_F(ClimateEditorsTest, OutdoorHeatFlowTakesTheAnnualMeanAndTheWind) {
   EXPECT_EQ(screen.Cell("Tn"), "10,9");
   EXPECT_EQ(screen.Cell("W"), "3");
   EXPECT_EQ(session.Variables.GetVariable("W"), 3);
+}
+
+TEST_F(ClimateEditorsTest, SettlementDerivesTheOuterCoefficientAgain) {
+  screen.Choose(11121);
+  screen.Engine.Derived.clear();
+  grid.cbRG.Items = {"", "Республика Адыгея"};
+  SelectItem(grid.cbRG, 1);
+  cbRGChange(session);  // its one settlement is chosen with it
+  EXPECT_EQ(screen.Engine.Derived, (Names{"An"}));
+
+  // Not while the inputs before it are incomplete, nor during a run.
+  screen.Engine.Derived.clear();
+  screen.Engine.ValidResult = 3;
+  cbNPChange(session);
+  session.CalkTag = 1;
+  screen.Engine.ValidResult = kAllInputsValid;
+  cbNPChange(session);
+  EXPECT_TRUE(screen.Engine.Derived.empty());
 }
 
 TEST_F(ClimateEditorsTest, EachTaskTakesTheTemperatureItIsDesignedFor) {

@@ -59,10 +59,19 @@ TEST(ClimateTableTest, FirstAndLastRowsCarryTheDataValues) {
   EXPECT_EQ(yaroslavl.Wages, 30000);
 }
 
+TEST(ClimateTableTest, AnnualMeansOfTheAltaiStationsAreTheRevisedOnes) {
+  // The revised Барнаул station, not the older edition's 1,3.
+  const ClimateRecord* barnaul = FindClimateRow("Республика Алтай", "Барнаул");
+  ASSERT_NE(barnaul, nullptr);
+  EXPECT_EQ(barnaul->AnnualMeanTemp, 2.2);
+  const ClimateRecord* koshAgach = FindClimateRow("Республика Алтай", "Кош-Агач");
+  ASSERT_NE(koshAgach, nullptr);
+  EXPECT_EQ(koshAgach->AnnualMeanTemp, -4.4);
+}
+
 TEST(ClimateTableTest, ValuesTheSourceLacksStayMissing) {
   const ClimateRecord* barnaul = FindClimateRow("Республика Алтай", "Барнаул");
   ASSERT_NE(barnaul, nullptr);
-  EXPECT_FALSE(barnaul->AnnualMeanTemp.has_value());
   EXPECT_FALSE(barnaul->SummerTemp.has_value());
   EXPECT_FALSE(barnaul->AbsMaxTemp.has_value());
   EXPECT_EQ(barnaul->HeatingMeanTemp, -7.5);
@@ -77,7 +86,7 @@ TEST(ClimateTableTest, ValuesTheSourceLacksStayMissing) {
   const auto count = [&](auto field) {
     return std::count_if(rows.begin(), rows.end(), [&](const ClimateRecord& row) { return (row.*field).has_value(); });
   };
-  EXPECT_EQ(count(&ClimateRecord::AnnualMeanTemp), 1);
+  EXPECT_EQ(count(&ClimateRecord::AnnualMeanTemp), 13);
   EXPECT_EQ(count(&ClimateRecord::SummerTemp), 1);
   EXPECT_EQ(count(&ClimateRecord::AbsMaxTemp), 1);
   EXPECT_EQ(count(&ClimateRecord::WinterDesignTemp), 459);
