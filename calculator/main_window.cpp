@@ -17,10 +17,10 @@
 #include "kind_picker.h"
 #include "parameter_grid.h"
 #include "pictures.h"
-#include "qt_jpeg.h"
-#include "report/html_report.h"
 #include "project_editor.h"
 #include "project_list.h"
+#include "qt_jpeg.h"
+#include "report/html_report.h"
 #include "start_screen.h"
 #include "tables/climate_tables.h"
 
@@ -161,7 +161,12 @@ void TfMain::CreateProjectScreens() {
   connect(pnPRJ->bbCLK, &QToolButton::clicked, this, &TfMain::bbCLKClick);
 }
 
-void TfMain::FormCreate() { setWindowTitle(QStringLiteral("Ovalto 4.77c")); }
+void TfMain::FormCreate() {
+  setWindowTitle(QStringLiteral("Ovalto 4.77c"));
+  // Every screen places its controls for the laid-out size; a smaller window
+  // would cut off the calculation's tool bar and the start screen's buttons.
+  setMinimumSize(kWindowWidth, kWindowHeight);
+}
 
 bool TfMain::eventFilter(QObject* watched, QEvent* event) {
   // The system picture is a way back as well.

@@ -75,8 +75,11 @@ class TfMain : public QMainWindow {
   void bbOtmClick();
   // Whether closing may go ahead: asks about the open project.
   bool FormCloseQuery();
-  // Writes the projects file; false (after telling the user) when it failed.
-  bool FormClose();
+  // Writes the projects file, telling the user when that failed. Every save
+  // and delete has written the file already, so only a table read from a
+  // damaged file is left to write, and the file itself holds all of it: a
+  // failure here loses nothing and does not keep the program from ending.
+  void FormClose();
 
   // The editor's documents (main_window_documents.cpp): the installation
   // list and the specification as workbooks opened on the desktop.

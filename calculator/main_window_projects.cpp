@@ -90,20 +90,19 @@ bool TfMain::FormCloseQuery() {
   return answer == kButtonNo;
 }
 
-bool TfMain::FormClose() {
+void TfMain::FormClose() {
   if (const std::optional<std::string> error = projects_.Write()) {
     services_.Messages.Show(MessageType::Error, *error, kButtonOk);
-    return false;
   }
-  return true;
 }
 
 void TfMain::closeEvent(QCloseEvent* event) {
-  if (FormCloseQuery() && FormClose()) {
-    event->accept();
-  } else {
+  if (!FormCloseQuery()) {
     event->ignore();
+    return;
   }
+  FormClose();
+  event->accept();
 }
 
 }  // namespace ovalto

@@ -32,6 +32,9 @@ MessageButton QtMessageBoxes::Show(MessageType type, const std::string& text, un
       box.setWindowTitle(texts_.Confirmation);
       break;
   }
+  // The texts carry what the user typed (a project number, a path); markup
+  // in them is shown, never applied.
+  box.setTextFormat(Qt::PlainText);
   box.setText(MessageDisplayText(text));
 
   struct Choice {
@@ -64,7 +67,9 @@ MessageButton QtMessageBoxes::Show(MessageType type, const std::string& text, un
 }
 
 void QtMessageBoxes::ShowRaisedError(const std::string& text) {
-  QMessageBox box(QMessageBox::Critical, texts_.Title, MessageDisplayText(text), QMessageBox::NoButton, parent_);
+  QMessageBox box(QMessageBox::Critical, texts_.Title, QString(), QMessageBox::NoButton, parent_);
+  box.setTextFormat(Qt::PlainText);
+  box.setText(MessageDisplayText(text));
   box.addButton(texts_.Ok, QMessageBox::AcceptRole);
   box.exec();
 }

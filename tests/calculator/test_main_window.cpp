@@ -149,6 +149,22 @@ TEST_F(MainWindowTest, ResizeKeepsThePanelsFillingTheWindow) {
   EXPECT_EQ(Child("ImR")->geometry(), QRect(591, 0, 1200 - 591, clientHeight));
 }
 
+TEST_F(MainWindowTest, TheWindowShrinksNoFurtherThanTheLaidOutSize) {
+  window.ImMainMouseUp(1);
+  QMouseEvent click(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton, {});
+  QApplication::sendEvent(window.findChild<QLabel*>("L11125"), &click);  // the kind with the tallest grid
+  window.resize(500, 400);
+  QApplication::processEvents();
+  EXPECT_EQ(window.size(), QSize(1024, 768));
+  const QWidget* client = window.centralWidget();
+  for (const char* name : {"bbCalk", "tbDown"}) {
+    const QWidget* button = Child(name);
+    ASSERT_TRUE(button->isVisible()) << name;
+    const QRect place(button->mapTo(client, QPoint(0, 0)), button->size());
+    EXPECT_TRUE(client->rect().contains(place)) << name;
+  }
+}
+
 TEST_F(MainWindowTest, F1OpensTheFirstHelpPageInTheProgramFolder) {
   window.fdsg1Click();
   ASSERT_EQ(shell.Opened.size(), 1u);

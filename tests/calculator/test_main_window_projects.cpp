@@ -143,6 +143,22 @@ TEST_F(ProjectScreensTest, AFullDiskAtSaveTellsTheFileAndKeepsEverything) {
   EXPECT_EQ(session.window.Projects().Table().size(), 1u);
 }
 
+// A damaged file that could not be kept beside stays as it is; the table read
+// from it holds nothing the file lacks, so failing to write it at close tells
+// the user but does not keep the program from ending.
+TEST_F(ProjectScreensTest, ADamagedFileThatCannotBeWrittenLetsTheProgramClose) {
+  const std::string damaged = "1\t01.01.2026\tn\td\t\t00R\xB6\t\t\t16x\xB6\r\n";
+  folder.Write("projects.iso", damaged);
+  testing::FileSizeLimit full(0);
+  Session session(folder.Path());
+  session.window.ImMainMouseUp(3);
+  session.messages.Shown.clear();
+  EXPECT_TRUE(session.window.close());
+  ASSERT_EQ(session.messages.Shown.size(), 1u);
+  EXPECT_EQ(session.messages.Shown[0].Type, MessageType::Error);
+  EXPECT_EQ(folder.Read("projects.iso"), damaged);
+}
+
 TEST_F(ProjectScreensTest, AnUnreadableFileIsReportedAtStartAndKeptBeside) {
   const std::string damaged = "1\t01.01.2026\tn\td\t\t00R\xB6\t\t\t16x\xB6\r\n";
   folder.Write("projects.iso", damaged);
