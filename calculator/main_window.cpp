@@ -186,9 +186,6 @@ void TfMain::FormShow() {
   viewMode_ = kStartScreen;
   session_.CalcKindCode = 0;
   SwitchView(true);
-  // The screens are laid out for this size; smaller would cut captions and
-  // let the editors cover the values.
-  setMinimumSize(kWindowWidth, kWindowHeight);
   resize(kWindowWidth, kWindowHeight);
   if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
   programFolder_ = ProgramFolderOf(services_.ProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath()

@@ -111,8 +111,6 @@ TEST_F(MainWindowTest, FrameOffersMinimiseOnlyAndKeepsTheLaidOutSize) {
   EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
   EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
   EXPECT_EQ(window.minimumSize(), QSize(1024, 768));
-  window.resize(800, 600);
-  EXPECT_EQ(window.size(), QSize(1024, 768));
 }
 
 TEST_F(MainWindowTest, ReturningToTheStartScreenForgetsTheLastChoice) {
