@@ -79,7 +79,8 @@ void MemoryUnzipPlatform::CreateFolders(const std::string& folder) {
   const std::string normal = Normal(folder);
   std::string path;
   for (const auto& component : fs::path(normal).relative_path()) {
-    path += "/" + component.string();
+    path += '/';
+    path += component.string();
     if (files_.count(path) != 0) return;  // a file where a folder is needed
     folders_.insert(path);
   }

@@ -37,7 +37,7 @@ TEST(DrawingCodes, NumberTheVardoSheetsByColumn) {
   for (const Sheet& sheet : sheets) {
     for (int column = 0; column < 5; ++column) {
       const int nn = sheet.Numbers[column];
-      char expected[24] = "";
+      char expected[32] = "";
       if (nn > 0) std::snprintf(expected, sizeof expected, "5.904.9-78.08.0-%02d", nn);
       EXPECT_EQ(FindDrawingCode(sheet.Category, sheet.Layers, "KALDERON Vardo", coverings[column]), expected)
           << sheet.Category << ", " << sheet.Layers << ", " << coverings[column];
