@@ -24,6 +24,10 @@ const char* ResourcePath(Picture picture) {
       return ":/pictures/system_ventilation.jpg";
     case Picture::SystemProcess:
       return ":/pictures/system_process.jpg";
+    case Picture::ButtonApply:
+      return ":/pictures/button_apply.jpg";
+    case Picture::ButtonCancel:
+      return ":/pictures/button_cancel.jpg";
   }
   return "";
 }

@@ -14,6 +14,8 @@ enum class Picture {
   SystemWaterSupply,
   SystemVentilation,
   SystemProcess,
+  ButtonApply,  // the dialogs' "Применить" and "Отменить"
+  ButtonCancel,
 };
 
 // A null pixmap when the resource is missing or damaged.

@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
   all += pictures::DrawSystemPictures();
   all += pictures::DrawPagePictures();
   all += pictures::DrawGridMarks();
+  all += pictures::DrawDialogButtons();
   bool written = true;
   for (const auto& picture : all) written = WritePicture(folder, picture) && written;
   return written ? 0 : 1;

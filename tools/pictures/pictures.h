@@ -21,5 +21,7 @@ QList<NamedPicture> DrawSystemPictures();
 QList<NamedPicture> DrawPagePictures();
 // The marks drawn in the parameter grid's caption column.
 QList<NamedPicture> DrawGridMarks();
+// The faces of the object and details dialogs' tool buttons.
+QList<NamedPicture> DrawDialogButtons();
 
 }  // namespace pictures
