@@ -1,5 +1,6 @@
 #include "detail_lines.h"
 
+#include "field_text.h"
 #include "number_format.h"
 #include "object_numbers.h"
 
@@ -8,12 +9,6 @@ namespace ovalto {
 namespace {
 
 constexpr std::string_view kNotPositive = "Введите положительное вещественное значение !";
-
-std::string Trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
 
 bool IsWholeNumber(std::string_view text) {
   return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
@@ -35,7 +30,7 @@ DetailOutcome ApplyDetailEntry(const DetailEntry& entry, MessageBoxes& messages)
   };
   for (int slot = 0; slot < kDetailSlotCount; ++slot) {
     const auto at = static_cast<std::size_t>(slot);
-    const std::string count = Trimmed(WithoutSeparators(entry.Counts[at]));
+    const std::string count = TrimBlanks(BlankSeparators(entry.Counts[at]));
     if (count.empty()) continue;
     // Counts are whole: a re-edit reads them back as whole numbers.
     const double number = IsWholeNumber(count) ? ReadNumberOrZero(count) : 0;
@@ -46,7 +41,7 @@ DetailOutcome ApplyDetailEntry(const DetailEntry& entry, MessageBoxes& messages)
     ++outcome.DetailCount;
     std::string size;
     if (IsReducerSlot(slot)) {
-      size = Trimmed(WithoutSeparators(entry.Sizes[at]));
+      size = TrimBlanks(BlankSeparators(entry.Sizes[at]));
       const double diameter = ReadNumberOrZero(size);
       if (diameter <= 0) return refuse(slot, true, kNotPositive);
       if (diameter > kMaxReducerSizeMm) {

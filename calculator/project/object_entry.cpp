@@ -1,5 +1,6 @@
 #include "object_entry.h"
 
+#include "field_text.h"
 #include "number_format.h"
 #include "object_numbers.h"
 #include "tables/reference_tables.h"
@@ -7,12 +8,6 @@
 namespace ovalto {
 
 namespace {
-
-std::string Trimmed(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 std::string Quoted(std::string_view caption) { return "\"" + std::string(caption) + "\""; }
 
@@ -35,7 +30,7 @@ ObjectEntryOutcome ApplyObjectEntry(const ObjectEntry& entry, ObjectParams& para
     messages.ShowRaisedError(text);
     return ObjectEntryOutcome{false, field};
   };
-  const std::string name = Trimmed(WithoutSeparators(entry.Name));
+  const std::string name = TrimBlanks(BlankSeparators(entry.Name));
   if (name.empty()) return refuse("Укажите название !", ObjectField::Name);
 
   if (entry.Calculate) {

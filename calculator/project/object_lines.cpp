@@ -104,17 +104,17 @@ bool Listed(const std::vector<std::string>& items, const std::string& text) {
 
 }  // namespace
 
-std::vector<ObjectLine> HandObjectLines(const ObjectParams& params) {
-  std::vector<ObjectLine> lines;
+std::vector<NodeSpec> HandObjectLines(const ObjectParams& params) {
+  std::vector<NodeSpec> lines;
   for (const auto* set : {&KindLines(params.Kind), &CommonLines()}) {
-    for (const HandLine& line : *set) lines.push_back({kHandLineImage, line.Build(params), {}});
+    for (const HandLine& line : *set) lines.push_back({kImageEnteredLine, line.Build(params), {}});
   }
   if (params.Kind == kPipelineObject) lines.push_back(DetailsBranch(params.LengthM));
   return lines;
 }
 
-ObjectLine DetailsBranch(double lengthM) {
-  return {kDetailsImage, "ДЕТАЛИ", {{kPipeLengthImage, "Труба [ " + FormatGeneral(lengthM) + " м ]", {}}}};
+NodeSpec DetailsBranch(double lengthM) {
+  return {kImageDetails, "ДЕТАЛИ", {{kImagePipeLength, "Труба [ " + FormatGeneral(lengthM) + " м ]", {}}}};
 }
 
 std::string RewrittenHandLine(const std::string& line, const ObjectParams& params) {

@@ -52,20 +52,4 @@ std::string StandardDiameterQuestion(double diameterMm) {
          FormatGeneral(diameterMm) + " мм ?";
 }
 
-std::string WithoutSeparators(std::string_view text) {
-  static constexpr std::string_view kPilcrow = "¶";
-  std::string clean;
-  clean.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text.substr(i, kPilcrow.size()) == kPilcrow) {
-      clean += ' ';
-      i += kPilcrow.size() - 1;
-    } else {
-      const auto byte = static_cast<unsigned char>(text[i]);
-      clean += byte < 32 ? ' ' : text[i];
-    }
-  }
-  return clean;
-}
-
 }  // namespace ovalto

@@ -41,8 +41,4 @@ constexpr double kMaxThicknessMm = 1000;     // a metre of insulation
 constexpr double kMaxDetailCount = 10000;    // fittings of one kind
 constexpr double kMaxReducerSizeMm = 10000;  // the diameter a reducer leads to
 
-// Characters that would cut a project's fields or nodes (below 32 and the
-// pilcrow) become blanks.
-std::string WithoutSeparators(std::string_view text);
-
 }  // namespace ovalto

@@ -69,7 +69,7 @@ std::optional<SizedObject> SizedObjectFrom(CalcSession& session, int kind, const
   return object;
 }
 
-std::vector<ObjectLine> SizedObjectLines(const SizedObject& object) {
+std::vector<NodeSpec> SizedObjectLines(const SizedObject& object) {
   const ObjectParams& p = object.Params;
   std::vector<std::string> texts;
   switch (p.Kind) {
@@ -93,8 +93,8 @@ std::vector<ObjectLine> SizedObjectLines(const SizedObject& object) {
   texts.push_back("Назначение и расположение : " + Quoted(p.Purpose));
   texts.push_back(NumberLine("Температура вещества", object.TemperatureC, "°C"));
 
-  std::vector<ObjectLine> lines;
-  for (std::string& text : texts) lines.push_back({kSizedLineImage, std::move(text), {}});
+  std::vector<NodeSpec> lines;
+  for (std::string& text : texts) lines.push_back({kImageCalculatedLine, std::move(text), {}});
   if (p.Kind == kPipelineObject) lines.push_back(DetailsBranch(p.LengthM));
   return lines;
 }

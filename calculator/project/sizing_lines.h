@@ -28,6 +28,6 @@ std::string SizedPurposeCode(const std::string& variableList, bool indoor);
 // nothing when the run gave no thickness above 0.
 std::optional<SizedObject> SizedObjectFrom(CalcSession& session, int kind, const std::string& name);
 
-std::vector<ObjectLine> SizedObjectLines(const SizedObject& object);
+std::vector<NodeSpec> SizedObjectLines(const SizedObject& object);
 
 }  // namespace ovalto

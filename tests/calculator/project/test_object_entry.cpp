@@ -35,8 +35,8 @@ TEST(ObjectEntry, HandPipelineGivesTheObjectAndItsLines) {
   EXPECT_EQ(params.ObjectName, "Т1 подача");
   EXPECT_EQ(params.Purpose, "СН О");
 
-  const std::vector<ObjectLine> lines = HandObjectLines(params);
-  const std::vector<ObjectLine> expected = {
+  const std::vector<NodeSpec> lines = HandObjectLines(params);
+  const std::vector<NodeSpec> expected = {
       {16, "Диаметр трубы = 57 мм", {}},
       {16, "Длина трубы = 12,5 м", {}},
       {16, "Толщина изоляции = 13 мм", {}},
@@ -50,7 +50,7 @@ TEST(ObjectEntry, HandPipelineGivesTheObjectAndItsLines) {
 
 TEST(ObjectEntry, OtherKindsWriteTheirOwnSizeLines) {
   ObjectParams tank{kTankObject, 0, 2000, 3500, 40, "Е", "KALDERON Vardo AL", "Без покрытия", "ТВ П"};
-  std::vector<ObjectLine> lines = HandObjectLines(tank);
+  std::vector<NodeSpec> lines = HandObjectLines(tank);
   ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(lines[0].Text, "Наружний диаметр = 2000 мм");
   EXPECT_EQ(lines[1].Text, "Высота ёмкости = 3500 мм");

@@ -7,10 +7,10 @@
 namespace ovalto {
 namespace {
 
-std::vector<std::string> TextsOf(const std::vector<ObjectLine>& lines) {
+std::vector<std::string> TextsOf(const std::vector<NodeSpec>& lines) {
   std::vector<std::string> texts;
-  for (const ObjectLine& line : lines) {
-    if (line.Image == kHandLineImage) texts.push_back(line.Text);
+  for (const NodeSpec& line : lines) {
+    if (line.Image == kImageEnteredLine) texts.push_back(line.Text);
   }
   return texts;
 }

@@ -25,9 +25,9 @@ struct Sizing {
     const auto object = SizedObjectFrom(screen.Session, objectKind, "ОБЪЕКТ");
     EXPECT_TRUE(object);
     std::vector<std::string> texts;
-    for (const ObjectLine& line : SizedObjectLines(*object)) {
+    for (const NodeSpec& line : SizedObjectLines(*object)) {
       texts.push_back(std::to_string(line.Image) + " " + line.Text);
-      for (const ObjectLine& child : line.Children) texts.push_back(std::to_string(child.Image) + " " + child.Text);
+      for (const NodeSpec& child : line.Children) texts.push_back(std::to_string(child.Image) + " " + child.Text);
     }
     return texts;
   }

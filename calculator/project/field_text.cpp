@@ -1,0 +1,42 @@
+#include "field_text.h"
+
+namespace ovalto {
+
+namespace {
+
+bool IsContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
+}  // namespace
+
+std::string BlankSeparators(std::string_view text) {
+  std::string clean;
+  clean.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text.substr(i, kPilcrow.size()) == kPilcrow) {
+      clean += ' ';
+      ++i;
+    } else if (static_cast<unsigned char>(text[i]) < 32) {
+      clean += ' ';
+    } else {
+      clean += text[i];
+    }
+  }
+  return clean;
+}
+
+std::string CutToLength(std::string_view text, size_t characters) {
+  size_t end = 0;
+  for (size_t count = 0; end < text.size() && count < characters; ++count) {
+    ++end;
+    while (end < text.size() && IsContinuationByte(text[end])) ++end;
+  }
+  return std::string(text.substr(0, end));
+}
+
+std::string TrimBlanks(std::string_view text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+}  // namespace ovalto

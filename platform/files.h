@@ -1,0 +1,21 @@
+// Whole-file reads and writes for the files the program keeps. A write
+// replaces a file in one step: after a crash, a full disk or any failure the
+// file holds either its old contents or the new ones, never part of them.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace ovalto {
+
+bool FileExists(const std::string& path);
+
+// The whole file; nothing when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// Writes `bytes` to a temporary file in the same folder, flushes it to the
+// disk, renames it over `path` and flushes the folder. Returns the reason of
+// a failure (the temporary file is removed then), or nothing on success.
+std::optional<std::string> ReplaceFileAtomically(const std::string& path, const std::string& bytes);
+
+}  // namespace ovalto
