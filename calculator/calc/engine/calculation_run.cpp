@@ -52,7 +52,7 @@ void StepThroughGrid(CalcSession& session) {
 
 }  // namespace
 
-void RunCalculation(CalcSession& session, CalculationEngine& engine, const std::function<void(bool busy)>& busy) {
+bool RunCalculation(CalcSession& session, CalculationEngine& engine, const std::function<void(bool busy)>& busy) {
   VariableTable& variables = session.Variables;
   SelectNextInputRow(session, true);
   if (session.CbarTag != session.CalcKindCode) {
@@ -63,8 +63,12 @@ void RunCalculation(CalcSession& session, CalculationEngine& engine, const std::
   }
   session.CalkTag = 1;
 
+  bool completed = false;
   try {
-    if (engine.ValidateInputs(true) == kAllInputsValid) RunScheme(session, engine.State, "");
+    if (engine.ValidateInputs(true) == kAllInputsValid) {
+      RunScheme(session, engine.State, "");
+      completed = true;
+    }
   } catch (const CalculationFailure& failure) {
     session.Messages.Show(MessageType::Warning, failure.what(), kButtonCancel);
   }
@@ -75,7 +79,7 @@ void RunCalculation(CalcSession& session, CalculationEngine& engine, const std::
       session.Messages.Show(MessageType::Warning,
                             "Для этого типа расчета необходимо указать\rотрицательное значение теплового потока !",
                             kButtonCancel);
-      return;
+      return false;
     }
   }
   session.CalkTag = 0;
@@ -86,7 +90,7 @@ void RunCalculation(CalcSession& session, CalculationEngine& engine, const std::
     if (record.GridRow > 0) record.RememberedText = record.ValueType == 'F' ? FormatGeneral(record.Value) : record.Text;
   }
 
-  if (ScanMode(session) != ThicknessMode::Calculated) return;
+  if (ScanMode(session) != ThicknessMode::Calculated) return completed;
   if (variables.GetVariable("Wiz") >= 120) {
     engine.State.Outputs.Print = false;
     engine.State.Outputs.Excel = false;
@@ -95,6 +99,7 @@ void RunCalculation(CalcSession& session, CalculationEngine& engine, const std::
                           kButtonCancel);
   }
   RoundThicknessToSeries(session, engine.State);
+  return completed;
 }
 
 }  // namespace ovalto
