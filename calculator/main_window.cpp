@@ -15,6 +15,8 @@
 #include "kind_picker.h"
 #include "parameter_grid.h"
 #include "pictures.h"
+#include "project_screens/object_editing.h"
+#include "sizing_kinds.h"
 #include "start_screen.h"
 #include "tables/climate_tables.h"
 
@@ -125,6 +127,7 @@ void TfMain::CreateCalculationScreen() {
   connect(bbCalk, &QToolButton::clicked, this, &TfMain::bbCalkClick);
   layout->addWidget(CBAR);
   connect(kindPages_, &KindPages::KindPicked, this, [this] {
+    objects_->KindChanged();
     grid_->Refresh();
     bbCalk->setEnabled(session_.CalkEnabled);
   });
@@ -156,6 +159,10 @@ void TfMain::CreateProjectScreens() {
   };
   pnPRJ = makePanel("pnPRJ", "Lprj", QString(), "bbOtm", Lprj);
   pnLST = makePanel("pnLST", "Llst", QStringLiteral("Список проектов"), "ToolButton5", Llst);
+  objects_ = std::make_unique<ObjectEditing>(
+      projectTree_,
+      ObjectEditing::TreeView{[this] { return selectedNode_; }, [this](TreeNode* node) { selectedNode_ = node; }},
+      services_.Messages, this);
 }
 
 void TfMain::FormCreate() { setWindowTitle(QStringLiteral("Ovalto 4.77c")); }
@@ -254,6 +261,7 @@ void TfMain::ImMainMouseUp(int choice) {
   }
   session_.PageTag = 1;
   projectContext_ = -1;
+  session_.ObjectKind = 0;
   switch (choice) {
     case 1:
       viewMode_ = kCalculationScreen;
@@ -277,6 +285,7 @@ void TfMain::ImMainMouseUp(int choice) {
 
 void TfMain::pcMChange() {
   QCoreApplication::processEvents();
+  objects_->KindChanged();
   ResetKindLabels(session_);
   kindPages_->Refresh();
   session_.PageTag = pcM->currentIndex() + 1;
@@ -289,7 +298,14 @@ void TfMain::pcMChange() {
 }
 
 void TfMain::tbDownClick() {
-  if (!BackB->isHidden()) {
+  ResetKindLabels(session_);
+  kindPages_->Refresh();
+  if (projectContext_ >= 0) {
+    // The editor shows its tree as it was, unsaved changes included.
+    viewMode_ = kProjectEditor;
+    SwitchView(false);
+    objects_->SizingEnded();
+  } else if (!BackB->isHidden()) {
     viewMode_ = kStartScreen;
     session_.CalcKindCode = 0;
     SwitchView(true);
@@ -300,18 +316,38 @@ void TfMain::tbDownClick() {
 }
 
 void TfMain::bbCalkClick() {
-  RunCalculation(session_, engine_, [](bool busy) {
+  const bool completed = RunCalculation(session_, engine_, [](bool busy) {
     if (busy) {
       QApplication::setOverrideCursor(Qt::WaitCursor);
     } else {
       QApplication::restoreOverrideCursor();
     }
   });
+  if (projectContext_ >= 0) objects_->RunFinished(completed, session_);
   grid_->Refresh();
   const OutputControls& outputs = engine_.State.Outputs;
   bbDiag->setEnabled(outputs.ChartButton);
   bbPrnt->setEnabled(outputs.Print);
   bbExcel->setEnabled(outputs.Excel);
+}
+
+void TfMain::AddObjectClick(int kind) {
+  if (objects_->AddObject(kind)) StartSizing(kind);
+}
+
+void TfMain::StartSizing(int objectKind) {
+  projectContext_ = 0;
+  viewMode_ = kCalculationScreen;
+  session_.CalcKindCode = 0;
+  SwitchView(true);
+  OfferKindsForObject(session_, objectKind);
+  kindPages_->Refresh();
+  const int page = SizingPage(objectKind) - 1;
+  if (pcM->currentIndex() != page) {
+    pcM->setCurrentIndex(page);
+  } else {
+    pcMChange();
+  }
 }
 
 void TfMain::fdsg1Click() {

@@ -10,7 +10,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <memory>
+
 #include "engine/engine.h"
+#include "project_tree.h"
 #include "shell.h"
 #include "state/calc_session.h"
 #include "user_data.h"
@@ -18,6 +21,7 @@
 namespace ovalto {
 
 class KindPages;
+class ObjectEditing;
 class ParameterGrid;
 class StartScreen;
 
@@ -48,6 +52,11 @@ class TfMain : public QMainWindow {
   void tbDownClick();
   void bbCalkClick();
   void fdsg1Click();
+  // bb1Click .. bb4Click: an object of that kind under the selected system.
+  void AddObjectClick(int kind);
+
+  ObjectEditing& Objects() { return *objects_; }
+  ProjectTree& Tree() { return projectTree_; }
 
   int ViewMode() const { return viewMode_; }
   const QString& ProgramFolder() const { return programFolder_; }
@@ -64,6 +73,7 @@ class TfMain : public QMainWindow {
   void FormShow();
   void CreateCalculationScreen();
   void CreateProjectScreens();
+  void StartSizing(int objectKind);
   QWidget* ClientArea() const { return centralWidget(); }
 
   Services services_;
@@ -74,6 +84,9 @@ class TfMain : public QMainWindow {
   double projectContext_ = -1;    // -1: opened from the start screen
   QString currentProjectNumber_;  // empty: a new project
   bool shown_ = false;
+  ProjectTree projectTree_;
+  TreeNode* selectedNode_ = nullptr;  // the tree view's selection
+  std::unique_ptr<ObjectEditing> objects_;
 
   StartScreen* pnM = nullptr;
   QTabWidget* pcM = nullptr;
