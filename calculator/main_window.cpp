@@ -15,6 +15,8 @@
 #include "kind_picker.h"
 #include "parameter_grid.h"
 #include "pictures.h"
+#include "project_editor.h"
+#include "project_list.h"
 #include "project_screens/object_editing.h"
 #include "sizing_kinds.h"
 #include "start_screen.h"
@@ -28,14 +30,14 @@ constexpr int kPageAreaWidth = 591;
 constexpr int kWindowWidth = 1024;
 constexpr int kWindowHeight = 768;
 
-QLabel* TitleLabel(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
+// The screen titles: large, bold, in the system's highlight colour.
+void StyleTitle(QLabel* label) {
   QFont font = label->font();
   font.setBold(true);
   font.setPointSize(14);
   label->setFont(font);
   label->setContentsMargins(12, 8, 12, 8);
-  return label;
+  label->setStyleSheet(QStringLiteral("color: %1;").arg(QApplication::palette().color(QPalette::Highlight).name()));
 }
 
 QToolButton* ToolButton(const QString& name, const QString& text, QToolBar* bar) {
@@ -134,35 +136,29 @@ void TfMain::CreateCalculationScreen() {
 }
 
 void TfMain::CreateProjectScreens() {
-  // Each project screen: its title and, for now, its way back to the start
-  // screen; the project list and the editor fill them.
-  const auto makePanel = [this](const char* panelName, const char* titleName, const QString& title,
-                                const char* backName, QLabel*& titleLabel) {
-    auto* panel = new QWidget(ClientArea());
-    panel->setObjectName(QLatin1String(panelName));
-    auto* layout = new QVBoxLayout(panel);
-    titleLabel = TitleLabel(title, panel);
-    titleLabel->setObjectName(QLatin1String(titleName));
-    titleLabel->setStyleSheet(
-        QStringLiteral("color: %1;").arg(QApplication::palette().color(QPalette::Highlight).name()));
-    layout->addWidget(titleLabel);
-    layout->addStretch(1);
-    auto* back = new QPushButton(QStringLiteral("Назад"), panel);
-    back->setObjectName(QLatin1String(backName));
-    layout->addWidget(back, 0, Qt::AlignRight);
-    connect(back, &QPushButton::clicked, this, [this] {
-      viewMode_ = kStartScreen;
-      session_.CalcKindCode = 0;
-      SwitchView(true);
-    });
-    return panel;
-  };
-  pnPRJ = makePanel("pnPRJ", "Lprj", QString(), "bbOtm", Lprj);
-  pnLST = makePanel("pnLST", "Llst", QStringLiteral("Список проектов"), "ToolButton5", Llst);
+  pnPRJ = new ProjectEditor(services_.Messages, ClientArea());
+  pnLST = new ProjectList(ClientArea());
+  StyleTitle(pnPRJ->Lprj);
+  StyleTitle(pnLST->Llst);
+  connect(pnLST, &ProjectList::OpenClicked, this, &TfMain::bbOpenClick);
+  connect(pnLST, &ProjectList::DeleteClicked, this, &TfMain::bbDelPClick);
+  connect(pnLST, &ProjectList::BackClicked, this, &TfMain::ToolButton5Click);
+  connect(pnPRJ, &ProjectEditor::SaveClicked, this, &TfMain::bbSaveClick);
+  connect(pnPRJ, &ProjectEditor::BackClicked, this, &TfMain::bbOtmClick);
+  ProjectTreeView* tree = pnPRJ->TV;
   objects_ = std::make_unique<ObjectEditing>(
-      projectTree_,
-      ObjectEditing::TreeView{[this] { return selectedNode_; }, [this](TreeNode* node) { selectedNode_ = node; }},
+      tree->Tree(),
+      ObjectEditing::TreeView{[tree] { return tree->Selected(); }, [tree](TreeNode* node) { tree->Select(node); }},
       services_.Messages, this);
+  const std::pair<QToolButton*, int> adders[] = {{pnPRJ->bb1, kPipelineObject},
+                                                 {pnPRJ->bb2, kTankObject},
+                                                 {pnPRJ->bb3, kRectangularDuctObject},
+                                                 {pnPRJ->bb4, kCylindricalDuctObject}};
+  for (const auto& [button, kind] : adders) {
+    connect(button, &QToolButton::clicked, this, [this, kind = kind] { AddObjectClick(kind); });
+  }
+  connect(pnPRJ->bbADD, &QToolButton::clicked, this, [this] { objects_->bbADDClick(); });
+  connect(tree, &ProjectTreeView::NodeDoubleClicked, this, [this] { objects_->TVDblClick(); });
 }
 
 void TfMain::FormCreate() { setWindowTitle(QStringLiteral("Ovalto 4.77c")); }
@@ -187,12 +183,15 @@ void TfMain::FormShow() {
   SwitchView(true);
   resize(kWindowWidth, kWindowHeight);
   if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
-  programFolder_ = ProgramFolderOf(QCoreApplication::applicationDirPath());
-  currentProjectNumber_.clear();
+  programFolder_ = ProgramFolderOf(services_.ProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                                     : services_.ProgramFolder);
+  openProject_.reset();
   projectContext_ = -1;
   pnM->PlaceCreditAndAbout();
-  // The catalogues and the projects file are read at this point once the
-  // project store exists.
+  projects_.SetFolder(programFolder_.toStdString());
+  if (const std::optional<std::string> problem = projects_.Load()) {
+    services_.Messages.Show(MessageType::Error, *problem, kButtonOk);
+  }
 
   // Each region once, the list's own search ignoring case.
   GridModel& grid = session_.Grid;
@@ -230,8 +229,8 @@ void TfMain::SwitchView(bool refill) {
   HideInputEditors();
   FormResize();
   if (!refill) return;
-  // The project list and the project editor are filled here once the
-  // project store exists.
+  if (viewMode_ == kProjectList) FillProjectList();
+  if (viewMode_ == kProjectEditor) LoadProjectIntoEditor();
   QCoreApplication::processEvents();
 }
 
@@ -272,8 +271,8 @@ void TfMain::ImMainMouseUp(int choice) {
       break;
     case 2:
       viewMode_ = kProjectEditor;
-      Lprj->setText(QStringLiteral("Создание проекта"));
-      currentProjectNumber_.clear();
+      pnPRJ->Lprj->setText(QStringLiteral("Создание проекта"));
+      openProject_.reset();
       break;
     default:
       viewMode_ = kProjectList;
@@ -281,6 +280,7 @@ void TfMain::ImMainMouseUp(int choice) {
   }
   SwitchView(true);
   unsetCursor();
+  if (viewMode_ == kProjectEditor) pnPRJ->Edit1->setFocus();
 }
 
 void TfMain::pcMChange() {

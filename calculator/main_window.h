@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "engine/engine.h"
-#include "project_tree.h"
+#include "project_store.h"
 #include "shell.h"
 #include "state/calc_session.h"
 #include "user_data.h"
@@ -23,6 +23,8 @@ namespace ovalto {
 class KindPages;
 class ObjectEditing;
 class ParameterGrid;
+class ProjectEditor;
+class ProjectList;
 class StartScreen;
 
 // The desktop services the window uses; tests hand in their own.
@@ -30,6 +32,7 @@ struct Services {
   MessageBoxes& Messages;
   Shell& Desktop;
   UserDataStore& UserData;
+  QString ProgramFolder{};  // where projects.iso lives; empty: the folder of the program file
 };
 
 enum ViewModes { kStartScreen = 0, kCalculationScreen = 1, kProjectEditor = -2, kProjectList = -3 };
@@ -56,17 +59,33 @@ class TfMain : public QMainWindow {
   void AddObjectClick(int kind);
 
   ObjectEditing& Objects() { return *objects_; }
-  ProjectTree& Tree() { return projectTree_; }
+
+  // The project screens (definitions in main_window_projects.cpp).
+  void FillProjectList();
+  void LoadProjectIntoEditor();
+  void bbOpenClick();
+  void bbDelPClick();
+  void ToolButton5Click();
+  bool bbSaveClick();
+  void bbOtmClick();
+  // Whether closing may go ahead: asks about the open project.
+  bool FormCloseQuery();
+  // Writes the projects file; false (after telling the user) when it failed.
+  bool FormClose();
 
   int ViewMode() const { return viewMode_; }
   const QString& ProgramFolder() const { return programFolder_; }
   CalcSession& Session() { return session_; }
   StartScreen* StartPanel() const { return pnM; }
+  ProjectStore& Projects() { return projects_; }
+  ProjectEditor* ProjectEditorPanel() const { return pnPRJ; }
+  ProjectList* ProjectListPanel() const { return pnLST; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void FormCreate();
@@ -81,12 +100,13 @@ class TfMain : public QMainWindow {
   CalculationEngine engine_{session_};  // the grid derives its inputs through it
   int viewMode_ = kStartScreen;
   QString programFolder_;
-  double projectContext_ = -1;    // -1: opened from the start screen
-  QString currentProjectNumber_;  // empty: a new project
+  double projectContext_ = -1;  // -1: opened from the start screen
+  ProjectStore projects_;
+  // The row of the project open in the editor (CurrentProjectNumber), nothing
+  // for a new project. Rows, not numbers, tell projects apart.
+  std::optional<size_t> openProject_;
   bool shown_ = false;
-  ProjectTree projectTree_;
-  TreeNode* selectedNode_ = nullptr;  // the tree view's selection
-  std::unique_ptr<ObjectEditing> objects_;
+  std::unique_ptr<ObjectEditing> objects_;  // objects and details of the open project
 
   StartScreen* pnM = nullptr;
   QTabWidget* pcM = nullptr;
@@ -103,10 +123,8 @@ class TfMain : public QMainWindow {
   QToolButton* bbPrnt = nullptr;
   QToolButton* bbExcel = nullptr;
   QToolButton* tbDown = nullptr;
-  QWidget* pnPRJ = nullptr;
-  QLabel* Lprj = nullptr;
-  QWidget* pnLST = nullptr;
-  QLabel* Llst = nullptr;
+  ProjectEditor* pnPRJ = nullptr;
+  ProjectList* pnLST = nullptr;
 };
 
 }  // namespace ovalto

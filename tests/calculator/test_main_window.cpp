@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -86,14 +87,14 @@ TEST_F(MainWindowTest, ProjectChoicesOpenTheirPanelsAndComeBack) {
   EXPECT_EQ(window.ViewMode(), kProjectEditor);
   EXPECT_TRUE(Shown("pnPRJ"));
   EXPECT_EQ(window.findChild<QLabel*>("Lprj")->text(), "Создание проекта");
-  window.findChild<QPushButton*>("bbOtm")->click();
+  window.findChild<QAbstractButton*>("bbOtm")->click();
   EXPECT_EQ(window.ViewMode(), kStartScreen);
 
   window.ImMainMouseUp(3);
   EXPECT_EQ(window.ViewMode(), kProjectList);
   EXPECT_TRUE(Shown("pnLST"));
   EXPECT_FALSE(Shown("pnPRJ"));
-  window.findChild<QPushButton*>("ToolButton5")->click();
+  window.findChild<QAbstractButton*>("ToolButton5")->click();
   EXPECT_TRUE(Shown("pnM"));
 }
 

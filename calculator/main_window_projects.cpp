@@ -1,0 +1,106 @@
+// The window's project screens: the list, the editor's save and back, and
+// the question and the write at close. The rules live in the project
+// library; here they meet the widgets.
+#include <QCloseEvent>
+#include <QCoreApplication>
+
+#include "main_window.h"
+#include "project_editor.h"
+#include "project_list.h"
+
+namespace ovalto {
+
+void TfMain::FillProjectList() { pnLST->Fill(projects_.Table(), openProject_); }
+
+void TfMain::LoadProjectIntoEditor() {
+  const ProjectTable& table = projects_.Table();
+  const ProjectRecord* record = openProject_ && *openProject_ < table.size() ? &table[*openProject_] : nullptr;
+  const std::string error = pnPRJ->LoadProject(record, programFolder_.toStdString());
+  if (!error.empty()) services_.Messages.ShowRaisedError(error);
+}
+
+void TfMain::bbOpenClick() {
+  const std::optional<size_t> row = pnLST->SelectedRow();
+  if (!row) return;
+  openProject_ = row;
+  viewMode_ = kProjectEditor;
+  pnPRJ->Lprj->setText(QStringLiteral("Редакция проекта"));
+  SwitchView(true);
+}
+
+void TfMain::bbDelPClick() {
+  const std::optional<size_t> row = pnLST->SelectedRow();
+  if (!row) return;
+  const std::string question = DeleteProjectQuestion(projects_.Table()[*row].Number);
+  if (services_.Messages.Show(MessageType::Confirmation, question, kButtonYes | kButtonNo) != kButtonYes) return;
+  if (const std::optional<std::string> error = projects_.Delete(*row)) {
+    services_.Messages.Show(MessageType::Error, *error, kButtonOk);
+    return;
+  }
+  openProject_.reset();
+  SwitchView(true);
+}
+
+void TfMain::ToolButton5Click() {
+  openProject_.reset();
+  viewMode_ = kStartScreen;
+  session_.CalcKindCode = 0;
+  SwitchView(true);
+  QCoreApplication::processEvents();
+}
+
+bool TfMain::bbSaveClick() {
+  ProjectForm form = pnPRJ->Form();
+  if (const std::optional<FormError> failed = CheckProjectForm(form, projects_.Table(), openProject_)) {
+    pnPRJ->ShowChecked(form, failed->Focus);
+    services_.Messages.ShowRaisedError(failed->Text);
+    return false;
+  }
+  pnPRJ->ShowChecked(form, FormField::None);
+  form.TreeText = pnPRJ->TreeTextToStore();
+  const ProjectStore::SaveResult saved = projects_.Save(form, openProject_);
+  if (saved.WriteError) {
+    services_.Messages.Show(MessageType::Error, *saved.WriteError, kButtonOk);
+    return false;
+  }
+  viewMode_ = kProjectList;
+  openProject_ = saved.Row;
+  SwitchView(true);
+  return true;
+}
+
+void TfMain::bbOtmClick() {
+  viewMode_ = kStartScreen;
+  session_.CalcKindCode = 0;
+  SwitchView(true);
+  QCoreApplication::processEvents();
+}
+
+bool TfMain::FormCloseQuery() {
+  // Sizing an object hides the editor, but its project is open all the same.
+  const bool projectOpen = viewMode_ == kProjectEditor || projectContext_ >= 0;
+  if (!projectOpen) return true;
+  const MessageButton answer =
+      services_.Messages.Show(MessageType::Confirmation, "В программе открыт проект !\r\rСохранить все изменения ?",
+                              kButtonYes | kButtonNo | kButtonCancel);
+  if (answer == kButtonYes) return bbSaveClick();
+  return answer == kButtonNo;
+}
+
+bool TfMain::FormClose() {
+  if (const std::optional<std::string> error = projects_.Write()) {
+    services_.Messages.Show(MessageType::Error, *error, kButtonOk);
+    return false;
+  }
+  return true;
+}
+
+void TfMain::closeEvent(QCloseEvent* event) {
+  if (FormCloseQuery() && FormClose()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+}  // namespace ovalto

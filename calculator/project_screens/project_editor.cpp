@@ -1,0 +1,183 @@
+#include "project_editor.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFormLayout>
+#include <QVBoxLayout>
+
+#include "field_text.h"
+#include "message_box.h"
+#include "project_date.h"
+#include "tree_editing.h"
+
+namespace ovalto {
+
+namespace {
+
+QToolButton* TreeButton(const char* name, const QString& text, const QString& hint, QToolBar* bar) {
+  auto* button = new QToolButton(bar);
+  button->setObjectName(QLatin1String(name));
+  button->setText(text);
+  button->setToolTip(hint);
+  button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  button->setAutoRaise(false);
+  button->setMinimumWidth(70);
+  bar->addWidget(button);
+  return button;
+}
+
+QLineEdit* FieldEdit(const char* name, int maxLength, QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(QLatin1String(name));
+  if (maxLength > 0) edit->setMaxLength(maxLength);
+  // A TAB or a pilcrow pasted in would split the stored line.
+  QObject::connect(edit, &QLineEdit::editingFinished, edit, [edit] {
+    const QString clean = QString::fromStdString(BlankSeparators(edit->text().toStdString()));
+    if (clean != edit->text()) edit->setText(clean);
+  });
+  return edit;
+}
+
+QDate ToQDate(CivilDate date) { return QDate(date.Year, date.Month, date.Day); }
+
+}  // namespace
+
+ProjectEditor::ProjectEditor(MessageBoxes& messages, QWidget* parent) : QWidget(parent), messages_(messages) {
+  setObjectName(QStringLiteral("pnPRJ"));
+  auto* layout = new QVBoxLayout(this);
+  Lprj = new QLabel(this);
+  Lprj->setObjectName(QStringLiteral("Lprj"));
+  layout->addWidget(Lprj);
+
+  auto* fields = new QFormLayout;
+  Edit1 = FieldEdit("Edit1", static_cast<int>(kNumberLength), this);
+  Date1 = new QDateEdit(this);
+  Date1->setObjectName(QStringLiteral("Date1"));
+  Date1->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+  Date1->setCalendarPopup(true);
+  Edit3 = FieldEdit("Edit3", 0, this);
+  Edit2 = FieldEdit("Edit2", static_cast<int>(kDeveloperLength), this);
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  Memo1->setTabChangesFocus(true);
+  Memo1->setMaximumHeight(80);
+  Memo1->installEventFilter(this);
+  fields->addRow(QStringLiteral("Проект №"), Edit1);
+  fields->addRow(QStringLiteral("Дата"), Date1);
+  fields->addRow(QStringLiteral("Наименование"), Edit3);
+  fields->addRow(QStringLiteral("Разработчик"), Edit2);
+  fields->addRow(QStringLiteral("Примечание"), Memo1);
+  layout->addLayout(fields);
+
+  TreeBar = new QToolBar(this);
+  TreeBar->setObjectName(QStringLiteral("TreeBar"));
+  bbADS = TreeButton("bbADS", QStringLiteral("Система"), QStringLiteral("Добавить систему"), TreeBar);
+  bb1 = TreeButton("bb1", QStringLiteral("Трубо..."), QStringLiteral("Добавить трубопровод"), TreeBar);
+  bb2 = TreeButton("bb2", QStringLiteral("Ёмкость"), QStringLiteral("Добавить ёмкость"), TreeBar);
+  bb3 = TreeButton("bb3", QStringLiteral("Воздух..."), QStringLiteral("Добавить воздуховод прямоугольный"), TreeBar);
+  bb4 = TreeButton("bb4", QStringLiteral("Воздух..."), QStringLiteral("Добавить воздуховод цилиндрический"), TreeBar);
+  bbADD = TreeButton("bbADD", QStringLiteral("Добавить"), QStringLiteral("Добавить деталь"), TreeBar);
+  bbDEL = TreeButton("bbDEL", QStringLiteral("Удалить"), QString(), TreeBar);
+  TreeBar->addSeparator();
+  bbVED = TreeButton("bbVED", QStringLiteral("Ведомость"), QStringLiteral("Сформировать техномонтажную ведомость"),
+                     TreeBar);
+  bbSPEC = TreeButton("bbSPEC", QStringLiteral("Специфи..."), QStringLiteral("Сформировать спецификацию"), TreeBar);
+  TreeBar->addSeparator();
+  bbSave = TreeButton("bbSave", QStringLiteral("Сохранить"), QStringLiteral("Сохранить проект"), TreeBar);
+  bbOtm = TreeButton("bbOtm", QStringLiteral("Назад"), QString(), TreeBar);
+  layout->addWidget(TreeBar);
+
+  TV = new ProjectTreeView(this);
+  layout->addWidget(TV, 1);
+
+  connect(TV, &ProjectTreeView::NodeSelected, this, &ProjectEditor::TVChange);
+  connect(bbADS, &QToolButton::clicked, TV, &ProjectTreeView::bbADSClick);
+  connect(bbDEL, &QToolButton::clicked, this, [this] { TV->bbDELClick(messages_); });
+  connect(bbSave, &QToolButton::clicked, this, &ProjectEditor::SaveClicked);
+  connect(bbOtm, &QToolButton::clicked, this, &ProjectEditor::BackClicked);
+  TVChange(nullptr);
+}
+
+void ProjectEditor::TVChange(const TreeNode* node) {
+  const TreeButtons buttons = ButtonsFor(node);
+  bbADS->setEnabled(buttons.bbADS);
+  bbDEL->setEnabled(buttons.bbDEL);
+  bbADD->setEnabled(buttons.bbADD);
+  bb1->setEnabled(buttons.bb1);
+  bb2->setEnabled(buttons.bb2);
+  bb3->setEnabled(buttons.bb3);
+  bb4->setEnabled(buttons.bb4);
+}
+
+std::string ProjectEditor::LoadProject(const ProjectRecord* record, const std::string& folder) {
+  unreadTree_.reset();
+  Memo1->clear();
+  Date1->setDate(QDate::currentDate());
+  Edit1->clear();
+  Edit2->clear();
+  Edit3->clear();
+  if (!record) {
+    TV->NewProjectTree();
+    return {};
+  }
+  Edit1->setText(QString::fromStdString(record->Number));
+  Edit2->setText(QString::fromStdString(record->Developer));
+  Edit3->setText(QString::fromStdString(record->ProjectName));
+  // A date that does not read back leaves today; the rest of the project
+  // loads all the same.
+  if (const std::optional<CivilDate> date = ParseDateText(record->DateText)) Date1->setDate(ToQDate(*date));
+  QStringList lines;
+  for (const std::string& line : NoteLinesOf(record->Note)) lines << QString::fromStdString(line);
+  Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+  std::string error = TV->LoadTreeText(record->TreeText, folder);
+  if (!error.empty()) unreadTree_ = record->TreeText;
+  return error;
+}
+
+ProjectForm ProjectEditor::Form() {
+  CleanMemo();
+  ProjectForm form;
+  form.Number = Edit1->text().toStdString();
+  const QDate date = Date1->date();
+  if (date.isValid()) form.Date = CivilDate{date.year(), date.month(), date.day()};
+  form.ProjectName = Edit3->text().toStdString();
+  form.Developer = Edit2->text().toStdString();
+  form.NoteLines = MemoLines(Memo1->toPlainText().toStdString());
+  form.TreeText = TV->BuildTreeText();
+  return form;
+}
+
+std::string ProjectEditor::TreeTextToStore() {
+  if (unreadTree_ && messages_.Show(MessageType::Confirmation,
+                                    "Дерево проекта было прочитано не полностью, и в редакторе только его начало.\r"
+                                    "Заменить им сохранённое дерево ?\r\r"
+                                    "«Нет» сохраняет прежнее дерево целиком, без изменений дерева в редакторе.",
+                                    kButtonYes | kButtonNo) != kButtonYes) {
+    return *unreadTree_;
+  }
+  return TV->BuildTreeText();
+}
+
+void ProjectEditor::ShowChecked(const ProjectForm& form, FormField focus) {
+  Edit1->setText(QString::fromStdString(form.Number));
+  Edit2->setText(QString::fromStdString(form.Developer));
+  Edit3->setText(QString::fromStdString(form.ProjectName));
+  if (focus == FormField::Number) Edit1->setFocus();
+}
+
+bool ProjectEditor::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Memo1 && event->type() == QEvent::FocusOut) CleanMemo();
+  return QWidget::eventFilter(watched, event);
+}
+
+void ProjectEditor::CleanMemo() {
+  // The memo's own line breaks become pilcrows when stored; any other
+  // separator in a line would split the stored record.
+  const QStringList lines = Memo1->toPlainText().split(QLatin1Char('\n'));
+  QStringList clean;
+  for (const QString& line : lines) clean << QString::fromStdString(BlankSeparators(line.toStdString()));
+  const QString text = clean.join(QLatin1Char('\n'));
+  if (text != Memo1->toPlainText()) Memo1->setPlainText(text);
+}
+
+}  // namespace ovalto
