@@ -120,6 +120,7 @@ TEST_F(ObjectsInProject, HandAndSizedObjectsComeBackAfterARestart) {
     });
     p.Editor().bb2->click();
     ASSERT_EQ(p.window.ViewMode(), kCalculationScreen);
+    testing::SaveShot(p.window, QStringLiteral("sizing_tank_kinds"));
     EXPECT_FALSE(p.window.findChild<QWidget*>("L11110")->isEnabled());
     EXPECT_TRUE(p.window.findChild<QWidget*>("L11211")->isEnabled());
     p.Pick("L11211");
