@@ -48,6 +48,7 @@ ProjectList::ProjectList(QWidget* parent) : QWidget(parent) {
                                     QStringLiteral(" Примечание")});
   sgPRJ->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   sgPRJ->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  sgPRJ->horizontalHeader()->setMinimumSectionSize(kMarkColumnWidth);
   sgPRJ->verticalHeader()->hide();
   sgPRJ->verticalHeader()->setDefaultSectionSize(kRowHeight);
   sgPRJ->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -78,7 +78,7 @@ std::string ProjectTreeView::BuildTreeText() const { return ovalto::BuildTreeTex
 
 void ProjectTreeView::bbADSClick() {
   TreeNode* parent = Selected();
-  if (!parent) return;
+  if (!ButtonsFor(parent).bbADS) return;
   Select(&AddSystem(tree_, *parent));
 }
 

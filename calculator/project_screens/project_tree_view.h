@@ -39,7 +39,7 @@ class ProjectTreeView : public QTreeView {
   std::string LoadTreeText(const std::string& treeText, const std::string& folder);
   std::string BuildTreeText() const;
 
-  // bbADS: a new system under the selected node.
+  // bbADS: a new system under the selected node, the root.
   void bbADSClick();
   // bbDEL: the selected node with everything below it, when the user agrees.
   void bbDELClick(MessageBoxes& messages);

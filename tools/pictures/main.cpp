@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
   all += pictures::DrawPagePictures();
   all += pictures::DrawGridMarks();
   all += pictures::DrawDialogButtons();
+  all += pictures::DrawTreeImages();
   bool written = true;
   for (const auto& picture : all) written = WritePicture(folder, picture) && written;
   return written ? 0 : 1;

@@ -23,5 +23,7 @@ QList<NamedPicture> DrawPagePictures();
 QList<NamedPicture> DrawGridMarks();
 // The faces of the object and details dialogs' tool buttons.
 QList<NamedPicture> DrawDialogButtons();
+// The 17 node pictures of the project tree, by image index.
+QList<NamedPicture> DrawTreeImages();
 
 }  // namespace pictures

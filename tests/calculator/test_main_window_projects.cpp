@@ -1,0 +1,158 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+#include "file_size_limit.h"
+#include "main_window.h"
+#include "project_editor.h"
+#include "project_folder.h"
+#include "project_list.h"
+#include "recording_message_boxes.h"
+#include "recording_shell.h"
+
+namespace ovalto {
+namespace {
+
+// A window over its own program folder; a second one is the program started
+// again.
+struct Session {
+  explicit Session(const std::string& folder) : window({messages, shell, userData, QString::fromStdString(folder)}) {
+    window.show();
+    QApplication::processEvents();
+  }
+  ProjectEditor& Editor() { return *window.ProjectEditorPanel(); }
+  ProjectList& List() { return *window.ProjectListPanel(); }
+  void Click(const char* name) { window.findChild<QAbstractButton*>(name)->click(); }
+  void FillEditor(const QString& number, const QString& developer = "Иванов") {
+    Editor().Edit1->setText(number);
+    Editor().Edit2->setText(developer);
+    Editor().Edit3->setText("Котельная");
+  }
+
+  testing::RecordingMessageBoxes messages;
+  testing::RecordingShell shell;
+  testing::MemoryUserData userData;
+  TfMain window;
+};
+
+class ProjectScreensTest : public ::testing::Test {
+ protected:
+  testing::ProjectFolder folder;
+};
+
+TEST_F(ProjectScreensTest, CreatedProjectIsListedAndComesBackAfterARestart) {
+  {
+    Session first(folder.Path());
+    first.window.ImMainMouseUp(2);
+    first.FillEditor(" П-1 ");
+    first.Editor().TV->Select(first.Editor().TV->Tree().Root());
+    first.Click("bbADS");
+    first.Click("bbSave");
+    EXPECT_EQ(first.window.ViewMode(), kProjectList);
+    EXPECT_EQ(first.List().sgPRJ->item(0, 1)->text(), "П-1");
+    EXPECT_TRUE(first.messages.RaisedErrors.empty());
+  }  // no close: the save alone has written the file
+  Session again(folder.Path());
+  again.window.ImMainMouseUp(3);
+  ASSERT_EQ(again.List().SelectedRow(), 0u);
+  again.Click("bbOpen");
+  EXPECT_EQ(again.window.ViewMode(), kProjectEditor);
+  EXPECT_EQ(again.Editor().Lprj->text(), "Редакция проекта");
+  EXPECT_EQ(again.Editor().Edit1->text(), "П-1");
+  EXPECT_EQ(again.Editor().TV->BuildTreeText(), "00СИСТЕМЫ¶\t09Новая система 1¶\t09Новая система 2¶");
+}
+
+TEST_F(ProjectScreensTest, SaveChecksShowTheirMessageAndKeepTheEditor) {
+  Session session(folder.Path());
+  session.window.ImMainMouseUp(2);
+  session.FillEditor("1", "  ");
+  session.Click("bbSave");
+  EXPECT_EQ(session.messages.RaisedErrors, std::vector<std::string>{"Укажите разработчика !"});
+  EXPECT_EQ(session.window.ViewMode(), kProjectEditor);
+  EXPECT_EQ(folder.Read("projects.iso"), "<missing>");
+}
+
+TEST_F(ProjectScreensTest, DeletingTheLastProjectEmptiesTheFile) {
+  folder.Write("projects.iso", "1\t01.01.2026\tn\td\t\t00R\xB6\r\n");
+  Session session(folder.Path());
+  session.window.ImMainMouseUp(3);
+  session.messages.Answers = {kButtonYes};
+  session.Click("bbDelP");
+  EXPECT_EQ(session.messages.Shown.at(0).Text, "Удалить проект \"1\" ?");
+  EXPECT_EQ(folder.Read("projects.iso"), "");
+  EXPECT_EQ(session.List().sgPRJ->rowCount(), 1);
+  EXPECT_FALSE(session.List().bbDelP->isEnabled());
+}
+
+TEST_F(ProjectScreensTest, TwoRowsWithOneNumberEachOpenAndSaveTheirOwnRecord) {
+  folder.Write("projects.iso", "A\t01.01.2026\tfirst\td\t\t00R\xB6\r\nA\t01.01.2026\tsecond\td\t\t00R\xB6\r\n");
+  Session session(folder.Path());
+  session.window.ImMainMouseUp(3);
+  session.List().sgPRJ->setCurrentCell(1, 1);
+  session.Click("bbOpen");
+  EXPECT_EQ(session.Editor().Edit3->text(), "second");
+  session.Editor().Edit3->setText("changed");
+  session.Click("bbSave");
+  EXPECT_EQ(session.window.Projects().Table().at(0).ProjectName, "first");
+  EXPECT_EQ(session.window.Projects().Table().at(1).ProjectName, "changed");
+  EXPECT_EQ(session.List().SelectedRow(), 1u);
+}
+
+TEST_F(ProjectScreensTest, ClosingWithTheEditorOpenAsksAndAFailedSaveKeepsTheWindow) {
+  Session session(folder.Path());
+  session.window.ImMainMouseUp(2);
+  session.FillEditor("1", "");
+  session.messages.Answers = {kButtonYes};
+  EXPECT_FALSE(session.window.close());
+  EXPECT_EQ(session.messages.Shown.at(0).Text, "В программе открыт проект !\r\rСохранить все изменения ?");
+  EXPECT_EQ(session.messages.Shown.at(0).Buttons, kButtonYes | kButtonNo | kButtonCancel);
+  EXPECT_EQ(session.messages.RaisedErrors, std::vector<std::string>{"Укажите разработчика !"});
+  session.messages.Answers = {kButtonCancel};
+  EXPECT_FALSE(session.window.close());
+  session.messages.Answers = {kButtonNo};
+  EXPECT_TRUE(session.window.close());
+  EXPECT_EQ(folder.Read("projects.iso"), "") << "the table is written at close";
+}
+
+TEST_F(ProjectScreensTest, AFullDiskAtSaveTellsTheFileAndKeepsEverything) {
+  folder.Write("projects.iso", "1\t01.01.2026\tn\td\t\t00R\xB6\r\n");
+  const std::string before = folder.Read("projects.iso");
+  Session session(folder.Path());
+  session.window.ImMainMouseUp(2);
+  session.FillEditor("2");
+  {
+    testing::FileSizeLimit full(0);
+    session.Click("bbSave");
+  }
+  ASSERT_EQ(session.messages.Shown.size(), 1u);
+  EXPECT_EQ(session.messages.Shown[0].Type, MessageType::Error);
+  EXPECT_NE(session.messages.Shown[0].Text.find(folder.File("projects.iso")), std::string::npos);
+  EXPECT_EQ(session.window.ViewMode(), kProjectEditor);
+  EXPECT_EQ(session.Editor().Edit1->text(), "2");
+  EXPECT_EQ(folder.Read("projects.iso"), before);
+  EXPECT_EQ(session.window.Projects().Table().size(), 1u);
+}
+
+TEST_F(ProjectScreensTest, AnUnreadableFileIsReportedAtStartAndKeptBeside) {
+  const std::string damaged = "1\t01.01.2026\tn\td\t\t00R\xB6\t\t\t16x\xB6\r\n";
+  folder.Write("projects.iso", damaged);
+  Session session(folder.Path());
+  ASSERT_EQ(session.messages.Shown.size(), 1u);
+  EXPECT_EQ(session.messages.Shown[0].Type, MessageType::Error);
+  EXPECT_NE(session.messages.Shown[0].Text.find("projects.damaged.iso"), std::string::npos);
+  EXPECT_EQ(folder.Read("projects.damaged.iso"), damaged);
+
+  // Opening it shows the part read and the error; saving keeps the stored
+  // tree unless the user agrees to replace it.
+  session.window.ImMainMouseUp(3);
+  session.Click("bbOpen");
+  EXPECT_EQ(session.messages.RaisedErrors, std::vector<std::string>{"Неверный уровень (3) для элемента \"16x\""});
+  session.messages.Answers = {kButtonNo};
+  session.Click("bbSave");
+  EXPECT_EQ(session.window.Projects().Table().at(0).TreeText, "00R¶\t\t\t16x¶");
+}
+
+}  // namespace
+}  // namespace ovalto
