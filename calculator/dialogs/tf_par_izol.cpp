@@ -69,7 +69,11 @@ TfParIzol::TfParIzol(ObjectParams& params, MessageBoxes& messages, QWidget* pare
   const std::vector<double> sizes = ListedSizes(params.Kind);
   for (double size : sizes) cbD->addItem(Q(FormatGeneral(size)));
   // Without a list the size is a plain entry.
-  if (sizes.empty()) cbD->setStyleSheet(QStringLiteral("QComboBox::drop-down { width: 0px; border: none; }"));
+  if (sizes.empty()) {
+    cbD->setStyleSheet(
+        QStringLiteral("QComboBox { border: 1px solid palette(mid); border-radius: 2px; padding: 1px 2px; "
+                       "background: palette(base); } QComboBox::drop-down { width: 0px; border: none; }"));
+  }
   cbD->setCurrentIndex(-1);
   edL = NumberEdit("edL", group);
   edH = NumberEdit("edH", group);
