@@ -160,23 +160,30 @@ TEST_F(ObjectsInProject, HandAndSizedObjectsComeBackAfterARestart) {
 TEST_F(ObjectsInProject, AnAbortedSizingAddsNothing) {
   Program p(folder.path());
   p.window.ImMainMouseUp(2);
-  // An earlier calculation leaves its thickness in the variables.
-  p.window.Session().Variables.SetVariable("Wiz", "!", 40);
   p.Editor().TV->Select(p.System());
   Answer<TfParIzol>([](TfParIzol& d) { d.buttons.bbOK->click(); });
   p.Editor().bb1->click();
   ASSERT_EQ(p.window.ViewMode(), kCalculationScreen);
+  // What an earlier calculation left in the variables.
+  p.window.Session().Variables.SetVariable("Wiz", "!", 40);
   p.window.tbDownClick();  // "Главное меню" before any run
   EXPECT_EQ(p.window.ViewMode(), kProjectEditor);
   EXPECT_EQ(p.System()->ChildCount(), 0);
 
-  // A run that fails its check adds nothing either.
-  Answer<TfParIzol>([](TfParIzol& d) { d.buttons.bbOK->click(); });
+  // A good run, then one that fails its check: the screen holds no result.
   p.Editor().TV->Select(p.System());
+  Answer<TfParIzol>([](TfParIzol& d) { d.buttons.bbOK->click(); });
   p.Editor().bb1->click();
-  p.Pick("L11121");
-  p.window.Session().Grid.cbVD.Text.clear();
+  p.Pick("L11111");
+  p.window.Session().Grid.cbVD.Text = "57";
+  p.Type("L", "10");
+  p.Type("Tb", "90");
+  p.Type("QL", "40");
   p.window.bbCalkClick();
+  ASSERT_GT(p.window.Session().Variables.GetVariable("Wiz"), 0);
+  p.Type("L", "");
+  p.window.bbCalkClick();
+  EXPECT_GT(p.window.Session().Variables.GetVariable("Wiz"), 0);
   p.window.tbDownClick();
   EXPECT_EQ(p.System()->ChildCount(), 0);
 }
