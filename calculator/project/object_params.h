@@ -7,15 +7,17 @@
 #include <string>
 #include <string_view>
 
+#include "project_tree.h"
+
 namespace ovalto {
 
 // Also the image of the object's node in the project tree.
 enum ObjectKind : int {
   kNoObject = 0,
-  kPipelineObject = 10,
-  kTankObject = 11,
-  kRectangularDuctObject = 12,
-  kCylindricalDuctObject = 13,
+  kPipelineObject = kImagePipeline,
+  kTankObject = kImageTank,
+  kRectangularDuctObject = kImageRectangularDuct,
+  kCylindricalDuctObject = kImageCylindricalDuct,
 };
 
 constexpr bool IsObjectKind(int kind) { return kind >= kPipelineObject && kind <= kCylindricalDuctObject; }
