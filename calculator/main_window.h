@@ -37,6 +37,10 @@ struct Services {
 
 enum ViewModes { kStartScreen = 0, kCalculationScreen = 1, kProjectEditor = -2, kProjectList = -3 };
 
+// Whether closing asks about an open project: the editor is shown, or one of
+// its objects is being sized on the calculation screen.
+bool ProjectOpenAtClose(int viewMode, double projectContext);
+
 // The folder of the program file with a trailing separator.
 QString ProgramFolderOf(const QString& programDirectory);
 

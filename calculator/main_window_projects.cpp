@@ -10,6 +10,10 @@
 
 namespace ovalto {
 
+bool ProjectOpenAtClose(int viewMode, double projectContext) {
+  return viewMode == kProjectEditor || projectContext >= 0;
+}
+
 void TfMain::FillProjectList() { pnLST->Fill(projects_.Table(), openProject_); }
 
 void TfMain::LoadProjectIntoEditor() {
@@ -78,8 +82,7 @@ void TfMain::bbOtmClick() {
 
 bool TfMain::FormCloseQuery() {
   // Sizing an object hides the editor, but its project is open all the same.
-  const bool projectOpen = viewMode_ == kProjectEditor || projectContext_ >= 0;
-  if (!projectOpen) return true;
+  if (!ProjectOpenAtClose(viewMode_, projectContext_)) return true;
   const MessageButton answer =
       services_.Messages.Show(MessageType::Confirmation, "В программе открыт проект !\r\rСохранить все изменения ?",
                               kButtonYes | kButtonNo | kButtonCancel);

@@ -22,6 +22,22 @@ constexpr std::array<char16_t, 128> kUpperHalf = {
     0x0445, 0x0446, 0x0447, 0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
 
+// The byte of each code point below the highest one the code page holds; 0
+// where it holds none. Projects files of megabytes go through here.
+constexpr char32_t kHighestMapped = 0x2122;
+using ReverseTable = std::array<unsigned char, kHighestMapped + 1>;
+
+const ReverseTable& Reverse() {
+  static const ReverseTable table = [] {
+    ReverseTable reverse{};
+    for (std::size_t k = 0; k < kUpperHalf.size(); ++k) {
+      if (kUpperHalf[k] != 0xFFFD) reverse[kUpperHalf[k]] = static_cast<unsigned char>(0x80 + k);
+    }
+    return reverse;
+  }();
+  return table;
+}
+
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
@@ -83,14 +99,9 @@ std::string Utf8ToCp1251(const std::string& text) {
       out += static_cast<char>(cp);
       continue;
     }
-    char mapped = '?';
-    for (std::size_t k = 0; k < kUpperHalf.size(); ++k) {
-      if (kUpperHalf[k] == cp && cp != 0xFFFD) {
-        mapped = static_cast<char>(0x80 + k);
-        break;
-      }
-    }
-    out += mapped;
+    const ReverseTable& reverse = Reverse();
+    const unsigned char mapped = cp < reverse.size() ? reverse[cp] : 0;
+    out += mapped != 0 ? static_cast<char>(mapped) : '?';
   }
   return out;
 }

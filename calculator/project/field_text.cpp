@@ -33,6 +33,17 @@ std::string CutToLength(std::string_view text, size_t characters) {
   return std::string(text.substr(0, end));
 }
 
+std::vector<std::string> SplitPieces(const std::string& text, std::string_view separator) {
+  std::vector<std::string> pieces;
+  size_t start = 0;
+  for (size_t at = text.find(separator); at != std::string::npos; at = text.find(separator, start)) {
+    pieces.push_back(text.substr(start, at - start));
+    start = at + separator.size();
+  }
+  if (start < text.size()) pieces.push_back(text.substr(start));
+  return pieces;
+}
+
 std::string TrimBlanks(std::string_view text) {
   const size_t first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ovalto {
 
@@ -15,6 +16,11 @@ std::string BlankSeparators(std::string_view text);
 
 // At most `characters` characters (not bytes) of a UTF-8 text.
 std::string CutToLength(std::string_view text, size_t characters);
+
+// The pieces of a text before each separator, in order; text after the last
+// separator is one more piece, and no separator at the end starts an empty
+// one.
+std::vector<std::string> SplitPieces(const std::string& text, std::string_view separator);
 
 // Without leading and trailing blanks.
 std::string TrimBlanks(std::string_view text);

@@ -48,17 +48,7 @@ std::string NoteOf(const std::vector<std::string>& lines) {
   return note;
 }
 
-std::vector<std::string> MemoLines(const std::string& memoText) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < memoText.size()) {
-    size_t end = memoText.find('\n', start);
-    if (end == std::string::npos) end = memoText.size();
-    lines.push_back(memoText.substr(start, end - start));
-    start = end + 1;
-  }
-  return lines;
-}
+std::vector<std::string> MemoLines(const std::string& memoText) { return SplitPieces(memoText, "\n"); }
 
 std::string DeleteProjectQuestion(const std::string& number) { return "Удалить проект \"" + number + "\" ?"; }
 

@@ -13,6 +13,7 @@ constexpr size_t kProblemsShown = 5;
 
 std::optional<std::string> ProjectStore::Load() {
   table_.clear();
+  fileHoldsTable_ = true;
   keepAsidePending_ = false;
   keptAside_.clear();
   const std::string path = FilePath();
@@ -27,6 +28,7 @@ std::optional<std::string> ProjectStore::Load() {
   table_ = std::move(contents.Table);
   if (contents.Problems.empty()) return std::nullopt;
 
+  fileHoldsTable_ = false;
   keepAsidePending_ = true;
   const std::optional<std::string> keepError = KeepAside();
   std::string message = "Файл \"" + path + "\" прочитан не полностью:";
@@ -48,7 +50,9 @@ std::optional<std::string> ProjectStore::KeepAside() {
   if (!bytes) return "файл не читается";
   std::string copy;
   for (int n = 1;; ++n) {
-    copy = folder_ + "projects.damaged" + (n == 1 ? std::string() : "." + std::to_string(n)) + ".iso";
+    copy = folder_ + "projects.damaged";
+    if (n > 1) copy.append(".").append(std::to_string(n));
+    copy += ".iso";
     if (!FileExists(copy)) break;
   }
   if (std::optional<std::string> error = ReplaceFileAtomically(copy, *bytes)) return error;
@@ -64,6 +68,7 @@ std::optional<std::string> ProjectStore::Replace(ProjectTable table) {
   if (!error) error = ReplaceFileAtomically(path, SerializeProjectsFile(table));
   if (error) return "Не удалось записать файл \"" + path + "\":\r" + *error;
   table_ = std::move(table);
+  fileHoldsTable_ = true;
   return std::nullopt;
 }
 
@@ -85,6 +90,9 @@ std::optional<std::string> ProjectStore::Delete(size_t row) {
   return Replace(std::move(next));
 }
 
-std::optional<std::string> ProjectStore::Write() { return Replace(table_); }
+std::optional<std::string> ProjectStore::Write() {
+  if (fileHoldsTable_) return std::nullopt;
+  return Replace(table_);
+}
 
 }  // namespace ovalto

@@ -39,7 +39,9 @@ class ProjectStore {
   };
   SaveResult Save(ProjectForm& form, std::optional<size_t> openRow);
   std::optional<std::string> Delete(size_t row);
-  // Writes the table as it is (at close).
+  // Writes the table as it is (at close) unless the file already holds it,
+  // so a program folder that cannot be written does not keep the program
+  // from closing when there is nothing to store.
   std::optional<std::string> Write();
   // A whole new table (tests and the benchmark build files this way).
   std::optional<std::string> Replace(ProjectTable table);
@@ -52,6 +54,7 @@ class ProjectStore {
 
   std::string folder_;
   ProjectTable table_;
+  bool fileHoldsTable_ = true;  // the file was read whole or written last
   bool keepAsidePending_ = false;
   std::string keptAside_;
 };

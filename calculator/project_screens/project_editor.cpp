@@ -8,23 +8,12 @@
 #include "field_text.h"
 #include "message_box.h"
 #include "project_date.h"
+#include "tool_button.h"
 #include "tree_editing.h"
 
 namespace ovalto {
 
 namespace {
-
-QToolButton* TreeButton(const char* name, const QString& text, const QString& hint, QToolBar* bar) {
-  auto* button = new QToolButton(bar);
-  button->setObjectName(QLatin1String(name));
-  button->setText(text);
-  button->setToolTip(hint);
-  button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  button->setAutoRaise(false);
-  button->setMinimumWidth(70);
-  bar->addWidget(button);
-  return button;
-}
 
 QLineEdit* FieldEdit(const char* name, int maxLength, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
@@ -62,6 +51,10 @@ ProjectEditor::ProjectEditor(MessageBoxes& messages, QWidget* parent) : QWidget(
   Memo1->setTabChangesFocus(true);
   Memo1->setMaximumHeight(80);
   Memo1->installEventFilter(this);
+  // The bounded fields as wide as their 32 characters, the date as its text.
+  Edit1->setMaximumWidth(320);
+  Edit2->setMaximumWidth(320);
+  Date1->setMaximumWidth(140);
   fields->addRow(QStringLiteral("Проект №"), Edit1);
   fields->addRow(QStringLiteral("Дата"), Date1);
   fields->addRow(QStringLiteral("Наименование"), Edit3);
@@ -71,20 +64,21 @@ ProjectEditor::ProjectEditor(MessageBoxes& messages, QWidget* parent) : QWidget(
 
   TreeBar = new QToolBar(this);
   TreeBar->setObjectName(QStringLiteral("TreeBar"));
-  bbADS = TreeButton("bbADS", QStringLiteral("Система"), QStringLiteral("Добавить систему"), TreeBar);
-  bb1 = TreeButton("bb1", QStringLiteral("Трубо..."), QStringLiteral("Добавить трубопровод"), TreeBar);
-  bb2 = TreeButton("bb2", QStringLiteral("Ёмкость"), QStringLiteral("Добавить ёмкость"), TreeBar);
-  bb3 = TreeButton("bb3", QStringLiteral("Воздух..."), QStringLiteral("Добавить воздуховод прямоугольный"), TreeBar);
-  bb4 = TreeButton("bb4", QStringLiteral("Воздух..."), QStringLiteral("Добавить воздуховод цилиндрический"), TreeBar);
-  bbADD = TreeButton("bbADD", QStringLiteral("Добавить"), QStringLiteral("Добавить деталь"), TreeBar);
-  bbDEL = TreeButton("bbDEL", QStringLiteral("Удалить"), QString(), TreeBar);
+  bbADS = AddToolButton(TreeBar, "bbADS", QStringLiteral("Система"), QStringLiteral("Добавить систему"));
+  bb1 = AddToolButton(TreeBar, "bb1", QStringLiteral("Трубо..."), QStringLiteral("Добавить трубопровод"));
+  bb2 = AddToolButton(TreeBar, "bb2", QStringLiteral("Ёмкость"), QStringLiteral("Добавить ёмкость"));
+  bb3 = AddToolButton(TreeBar, "bb3", QStringLiteral("Воздух..."), QStringLiteral("Добавить воздуховод прямоугольный"));
+  bb4 =
+      AddToolButton(TreeBar, "bb4", QStringLiteral("Воздух..."), QStringLiteral("Добавить воздуховод цилиндрический"));
+  bbADD = AddToolButton(TreeBar, "bbADD", QStringLiteral("Добавить"), QStringLiteral("Добавить деталь"));
+  bbDEL = AddToolButton(TreeBar, "bbDEL", QStringLiteral("Удалить"));
   TreeBar->addSeparator();
-  bbVED = TreeButton("bbVED", QStringLiteral("Ведомость"), QStringLiteral("Сформировать техномонтажную ведомость"),
-                     TreeBar);
-  bbSPEC = TreeButton("bbSPEC", QStringLiteral("Специфи..."), QStringLiteral("Сформировать спецификацию"), TreeBar);
+  bbVED = AddToolButton(TreeBar, "bbVED", QStringLiteral("Ведомость"),
+                        QStringLiteral("Сформировать техномонтажную ведомость"));
+  bbSPEC = AddToolButton(TreeBar, "bbSPEC", QStringLiteral("Специфи..."), QStringLiteral("Сформировать спецификацию"));
   TreeBar->addSeparator();
-  bbSave = TreeButton("bbSave", QStringLiteral("Сохранить"), QStringLiteral("Сохранить проект"), TreeBar);
-  bbOtm = TreeButton("bbOtm", QStringLiteral("Назад"), QString(), TreeBar);
+  bbSave = AddToolButton(TreeBar, "bbSave", QStringLiteral("Сохранить"), QStringLiteral("Сохранить проект"));
+  bbOtm = AddToolButton(TreeBar, "bbOtm", QStringLiteral("Назад"));
   layout->addWidget(TreeBar);
 
   TV = new ProjectTreeView(this);

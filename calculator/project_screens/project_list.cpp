@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "field_text.h"
+#include "tool_button.h"
 
 namespace ovalto {
 
@@ -12,18 +13,6 @@ namespace {
 constexpr int kColumns = 6;
 constexpr int kRowHeight = 18;
 constexpr int kMarkColumnWidth = 12;
-
-QToolButton* ListButton(const char* name, const QString& text, const QString& hint, QToolBar* bar) {
-  auto* button = new QToolButton(bar);
-  button->setObjectName(QLatin1String(name));
-  button->setText(text);
-  button->setToolTip(hint);
-  button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  button->setAutoRaise(false);
-  button->setMinimumWidth(76);
-  bar->addWidget(button);
-  return button;
-}
 
 }  // namespace
 
@@ -35,9 +24,9 @@ ProjectList::ProjectList(QWidget* parent) : QWidget(parent) {
   layout->addWidget(Llst);
 
   auto* bar = new QToolBar(this);
-  bbOpen = ListButton("bbOpen", QStringLiteral("Выбрать"), QStringLiteral("Выбрать проект"), bar);
-  bbDelP = ListButton("bbDelP", QStringLiteral("Удалить"), QStringLiteral("Удалить проект"), bar);
-  ToolButton5 = ListButton("ToolButton5", QStringLiteral("Назад"), QString(), bar);
+  bbOpen = AddToolButton(bar, "bbOpen", QStringLiteral("Выбрать"), QStringLiteral("Выбрать проект"));
+  bbDelP = AddToolButton(bar, "bbDelP", QStringLiteral("Удалить"), QStringLiteral("Удалить проект"));
+  ToolButton5 = AddToolButton(bar, "ToolButton5", QStringLiteral("Назад"));
   layout->addWidget(bar);
 
   sgPRJ = new QTableWidget(this);

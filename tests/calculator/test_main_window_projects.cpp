@@ -113,7 +113,15 @@ TEST_F(ProjectScreensTest, ClosingWithTheEditorOpenAsksAndAFailedSaveKeepsTheWin
   EXPECT_FALSE(session.window.close());
   session.messages.Answers = {kButtonNo};
   EXPECT_TRUE(session.window.close());
-  EXPECT_EQ(folder.Read("projects.iso"), "") << "the table is written at close";
+  EXPECT_EQ(folder.Read("projects.iso"), "<missing>") << "nothing was stored, so nothing is written";
+}
+
+TEST(ProjectOpenAtClose, TheEditorOrAnObjectBeingSized) {
+  EXPECT_TRUE(ProjectOpenAtClose(kProjectEditor, -1));
+  EXPECT_TRUE(ProjectOpenAtClose(kCalculationScreen, 0)) << "the editor is hidden while an object is sized";
+  EXPECT_FALSE(ProjectOpenAtClose(kCalculationScreen, -1));
+  EXPECT_FALSE(ProjectOpenAtClose(kProjectList, -1));
+  EXPECT_FALSE(ProjectOpenAtClose(kStartScreen, -1));
 }
 
 TEST_F(ProjectScreensTest, AFullDiskAtSaveTellsTheFileAndKeepsEverything) {

@@ -189,7 +189,6 @@ QImage Tank() {
   const QRectF body(9, 8, 20, 24);
   p.setBrush(RoundShade(body.topLeft(), body.topRight(), palette::kFoil));
   p.drawRect(body);
-  p.drawEllipse(QRectF(9, 4, 20, 8));
   p.setBrush(palette::kFoil.lighter(105));
   p.drawEllipse(QRectF(9, 4, 20, 8));
   p.setBrush(kOutline);

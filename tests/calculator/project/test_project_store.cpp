@@ -119,6 +119,25 @@ TEST(ProjectStore, FailedWriteLeavesTheFileAndTheTableAsTheyWere) {
   EXPECT_EQ(restarted.Table(), store.Table());
 }
 
+TEST(ProjectStore, CloseWritesOnlyWhatTheFileDoesNotHold) {
+  testing::ProjectFolder folder;
+  folder.Write("projects.iso", "1\t01.01.2026\tn\td\t\t00R\xB6\r\n");
+  ProjectStore store(folder.Path());
+  ASSERT_FALSE(store.Load());
+  {
+    testing::FileSizeLimit unwritable(0);
+    EXPECT_FALSE(store.Write()) << "nothing to store: closing is not held up";
+  }
+  folder.Write("projects.iso", "1\t01.01.2026\tn\td\t\t00R\xB6\t\t\t16x\xB6\r\n");
+  ASSERT_TRUE(store.Load());
+  {
+    testing::FileSizeLimit unwritable(0);
+    EXPECT_TRUE(store.Write()) << "what was read differs from the file";
+  }
+  EXPECT_FALSE(store.Write());
+  EXPECT_EQ(folder.Read("projects.iso"), "1\t01.01.2026\tn\td\t\t00R\xB6\t\t\t16x\xB6\r\n");
+}
+
 TEST(ProjectStore, DeleteAddressesTheRowNotTheNumber) {
   testing::ProjectFolder folder;
   folder.Write("projects.iso", "A\t\tfirst\t\t\t\r\nA\t\tsecond\t\t\t\r\n");
