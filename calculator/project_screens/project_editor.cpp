@@ -1,6 +1,5 @@
 #include "project_editor.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QFormLayout>
 #include <QVBoxLayout>

@@ -39,7 +39,11 @@ ProjectTreeView::ProjectTreeView(QWidget* parent) : QTreeView(parent), model_(ne
   connect(model_, &QAbstractItemModel::modelReset, this, [this] { emit NodeSelected(Selected()); });
 }
 
-ProjectTreeView::~ProjectTreeView() = default;
+ProjectTreeView::~ProjectTreeView() {
+  // The model reads the tree, which goes before the view's children do.
+  setModel(nullptr);
+  delete model_;
+}
 
 TreeNode* ProjectTreeView::Selected() const { return ProjectTreeModel::NodeOf(currentIndex()); }
 

@@ -97,6 +97,29 @@ TEST(ProjectStore, UnreadableFileIsKeptBesideBeforeTheFirstWrite) {
   EXPECT_EQ(folder.Read("projects.damaged.2.iso"), damaged);
 }
 
+TEST(ProjectStore, AnUnreadableFileIsNeverOverwrittenBeforeItIsKeptBeside) {
+  testing::ProjectFolder folder;
+  const std::string damaged = "no tabs here\r\n";
+  folder.Write("projects.iso", damaged);
+  ProjectStore store(folder.Path());
+  {
+    testing::FileSizeLimit full(0);  // no room for the copy
+    const std::optional<std::string> message = store.Load();
+    ASSERT_TRUE(message);
+    EXPECT_NE(message->find("не будет перезаписан"), std::string::npos) << *message;
+  }
+  EXPECT_EQ(store.KeptAsidePath(), "");
+  ProjectForm form = Form("1");
+  {
+    testing::FileSizeLimit full(0);
+    EXPECT_TRUE(store.Save(form, std::nullopt).WriteError);
+  }
+  EXPECT_EQ(folder.Read("projects.iso"), damaged);
+  ASSERT_TRUE(store.Save(form, std::nullopt).Saved()) << "once there is room, the copy comes first";
+  EXPECT_EQ(folder.Read("projects.damaged.iso"), damaged);
+  EXPECT_EQ(store.Table().size(), 2u);
+}
+
 TEST(ProjectStore, FailedWriteLeavesTheFileAndTheTableAsTheyWere) {
   testing::ProjectFolder folder;
   ProjectStore store(folder.Path());
