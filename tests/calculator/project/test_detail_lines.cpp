@@ -11,10 +11,7 @@ using testing::RecordingMessageBoxes;
 
 TEST(DetailLines, BendsAndReducersGiveTheirLines) {
   RecordingMessageBoxes messages;
-  DetailEntry entry;
-  entry.Counts[0] = "4";
-  entry.Counts[4] = "2";
-  entry.Sizes[4] = "57";
+  const DetailEntry entry{{"4", "", "", "", "2", "", ""}, {"", "", "", "", "57", "", ""}};
   const DetailOutcome outcome = ApplyDetailEntry(entry, messages);
   EXPECT_EQ(outcome.DetailCount, 3);
   EXPECT_EQ(outcome.Slots[0], "Отвод  [ 4 шт]");
