@@ -21,6 +21,8 @@
 #include "project_list.h"
 #include "qt_jpeg.h"
 #include "report/html_report.h"
+#include "project_screens/object_editing.h"
+#include "sizing_kinds.h"
 #include "start_screen.h"
 #include "tables/climate_tables.h"
 
@@ -141,6 +143,7 @@ void TfMain::CreateCalculationScreen() {
   // The outputs wait for a run that unlocks them.
   ShowOutputs();
   connect(kindPages_, &KindPages::KindPicked, this, [this] {
+    objects_->KindChanged();
     grid_->Refresh();
     bbCalk->setEnabled(session_.CalkEnabled);
     ShowOutputs();
@@ -159,6 +162,20 @@ void TfMain::CreateProjectScreens() {
   connect(pnPRJ, &ProjectEditor::BackClicked, this, &TfMain::bbOtmClick);
   connect(pnPRJ->bbVDM, &QToolButton::clicked, this, &TfMain::bbVDMClick);
   connect(pnPRJ->bbCLK, &QToolButton::clicked, this, &TfMain::bbCLKClick);
+  ProjectTreeView* tree = pnPRJ->TV;
+  objects_ = std::make_unique<ObjectEditing>(
+      tree->Tree(),
+      ObjectEditing::TreeView{[tree] { return tree->Selected(); }, [tree](TreeNode* node) { tree->Select(node); }},
+      services_.Messages, this);
+  const std::pair<QToolButton*, int> adders[] = {{pnPRJ->bb1, kPipelineObject},
+                                                 {pnPRJ->bb2, kTankObject},
+                                                 {pnPRJ->bb3, kRectangularDuctObject},
+                                                 {pnPRJ->bb4, kCylindricalDuctObject}};
+  for (const auto& [button, kind] : adders) {
+    connect(button, &QToolButton::clicked, this, [this, kind = kind] { AddObjectClick(kind); });
+  }
+  connect(pnPRJ->bbADD, &QToolButton::clicked, this, [this] { objects_->bbADDClick(); });
+  connect(tree, &ProjectTreeView::NodeDoubleClicked, this, [this] { objects_->TVDblClick(); });
 }
 
 void TfMain::FormCreate() {
@@ -266,6 +283,7 @@ void TfMain::ImMainMouseUp(int choice) {
   }
   session_.PageTag = 1;
   projectContext_ = -1;
+  session_.ObjectKind = 0;
   switch (choice) {
     case 1:
       viewMode_ = kCalculationScreen;
@@ -290,6 +308,7 @@ void TfMain::ImMainMouseUp(int choice) {
 
 void TfMain::pcMChange() {
   QCoreApplication::processEvents();
+  objects_->KindChanged();
   ResetKindLabels(session_);
   kindPages_->Refresh();
   session_.PageTag = pcM->currentIndex() + 1;
@@ -302,7 +321,14 @@ void TfMain::pcMChange() {
 }
 
 void TfMain::tbDownClick() {
-  if (!BackB->isHidden()) {
+  ResetKindLabels(session_);
+  kindPages_->Refresh();
+  if (projectContext_ >= 0) {
+    // The editor shows its tree as it was, unsaved changes included.
+    viewMode_ = kProjectEditor;
+    SwitchView(false);
+    objects_->SizingEnded();
+  } else if (!BackB->isHidden()) {
     viewMode_ = kStartScreen;
     session_.CalcKindCode = 0;
     SwitchView(true);
@@ -313,13 +339,14 @@ void TfMain::tbDownClick() {
 }
 
 void TfMain::bbCalkClick() {
-  RunCalculation(session_, engine_, [](bool busy) {
+  const bool completed = RunCalculation(session_, engine_, [](bool busy) {
     if (busy) {
       QApplication::setOverrideCursor(Qt::WaitCursor);
     } else {
       QApplication::restoreOverrideCursor();
     }
   });
+  if (projectContext_ >= 0) objects_->RunFinished(completed, session_);
   grid_->Refresh();
   ShowOutputs();
 }
@@ -389,6 +416,25 @@ void TfMain::WriteHtmlReport(bool forSpreadsheet) {
   }
   ovalto::WriteHtmlReport(
       session_, request, [this] { return GetUserData(this, services_.UserData); }, services_.Desktop);
+}
+
+void TfMain::AddObjectClick(int kind) {
+  if (objects_->AddObject(kind)) StartSizing(kind);
+}
+
+void TfMain::StartSizing(int objectKind) {
+  projectContext_ = 0;
+  viewMode_ = kCalculationScreen;
+  session_.CalcKindCode = 0;
+  SwitchView(true);
+  OfferKindsForObject(session_, objectKind);
+  kindPages_->Refresh();
+  const int page = SizingPage(objectKind) - 1;
+  if (pcM->currentIndex() != page) {
+    pcM->setCurrentIndex(page);
+  } else {
+    pcMChange();
+  }
 }
 
 void TfMain::fdsg1Click() {

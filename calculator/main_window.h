@@ -10,6 +10,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <memory>
+
 #include "catalogues/catalogues.h"
 #include "engine/engine.h"
 #include "materials/material_row.h"
@@ -23,6 +25,7 @@ namespace ovalto {
 
 class ChartPanel;
 class KindPages;
+class ObjectEditing;
 class ParameterGrid;
 class ProjectEditor;
 class ProjectList;
@@ -64,6 +67,10 @@ class TfMain : public QMainWindow {
   void DIAGClick();
   void DrawResultChart();
   void WriteHtmlReport(bool forSpreadsheet);
+  // bb1Click .. bb4Click: an object of that kind under the selected system.
+  void AddObjectClick(int kind);
+
+  ObjectEditing& Objects() { return *objects_; }
 
   // The project screens (definitions in main_window_projects.cpp).
   void FillProjectList();
@@ -122,6 +129,7 @@ class TfMain : public QMainWindow {
   void WriteSpreadsheetDocument(DocumentKind kind);
   // "Ведомость" and "Специфи..." need both catalogues.
   void ShowDocumentButtons();
+  void StartSizing(int objectKind);
   QWidget* ClientArea() const { return centralWidget(); }
 
   Services services_;
@@ -138,6 +146,7 @@ class TfMain : public QMainWindow {
   bool shown_ = false;
   Catalogues catalogues_;   // loaded at start-up, read by the documents
   XlsxOutput spreadsheet_;  // the documents' files
+  std::unique_ptr<ObjectEditing> objects_;  // objects and details of the open project
 
   StartScreen* pnM = nullptr;
   QTabWidget* pcM = nullptr;

@@ -15,7 +15,7 @@ enum class Picture {
   SystemVentilation,
   SystemProcess,
   ProgramLogo,  // ImLogo of the chart panel; the report's "ovalto4.jpg"
-  ButtonApply,  // the user-data dialog's two buttons
+  ButtonApply,  // the dialogs' "Применить" and "Отменить"
   ButtonCancel,
 };
 

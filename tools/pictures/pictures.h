@@ -21,7 +21,7 @@ QList<NamedPicture> DrawSystemPictures();
 QList<NamedPicture> DrawPagePictures();
 // The marks drawn in the parameter grid's caption column.
 QList<NamedPicture> DrawGridMarks();
-// The apply and cancel buttons of the user-data dialog.
+// The apply and cancel faces of the dialogs' buttons.
 QList<NamedPicture> DrawDialogButtons();
 // The 17 node pictures of the project tree, by image index.
 QList<NamedPicture> DrawTreeImages();

@@ -51,7 +51,7 @@ void StepThroughGrid(CalcSession& session) {
 
 }  // namespace
 
-void RunCalculation(CalcSession& session, CalculationEngine& engine, const std::function<void(bool busy)>& busy) {
+bool RunCalculation(CalcSession& session, CalculationEngine& engine, const std::function<void(bool busy)>& busy) {
   VariableTable& variables = session.Variables;
   SelectNextInputRow(session, true);
   if (session.CbarTag != session.CalcKindCode) {
@@ -79,7 +79,7 @@ void RunCalculation(CalcSession& session, CalculationEngine& engine, const std::
       session.Messages.Show(MessageType::Warning,
                             "Для этого типа расчета необходимо указать\rотрицательное значение теплового потока !",
                             kButtonCancel);
-      return;
+      return false;
     }
   }
   session.CalkTag = 0;
@@ -91,7 +91,7 @@ void RunCalculation(CalcSession& session, CalculationEngine& engine, const std::
       record.RememberedText = record.ValueType == 'F' ? variables.NumberText(record) : record.Text;
   }
 
-  if (!completed || ScanMode(session) != ThicknessMode::Calculated) return;
+  if (!completed || ScanMode(session) != ThicknessMode::Calculated) return completed;
   if (variables.GetVariable("Wiz") >= 120) {
     engine.State.Outputs.Print = false;
     engine.State.Outputs.Excel = false;
@@ -100,6 +100,7 @@ void RunCalculation(CalcSession& session, CalculationEngine& engine, const std::
                           kButtonCancel);
   }
   RoundThicknessToSeries(session, engine.State);
+  return completed;
 }
 
 }  // namespace ovalto

@@ -14,8 +14,9 @@ namespace ovalto {
 // One press. The messages go through session.Messages; afterwards the
 // window shows engine.State.Outputs on its buttons and the grid's cells.
 // busy(true) and busy(false) bracket the stepping of the first press, so
-// the window can show the hourglass meanwhile.
-void RunCalculation(CalcSession& session, CalculationEngine& engine,
+// the window can show the hourglass meanwhile. True when the engine's full
+// run completed and its results stand (a sized project object takes them).
+bool RunCalculation(CalcSession& session, CalculationEngine& engine,
                     const std::function<void(bool busy)>& busy = nullptr);
 
 }  // namespace ovalto

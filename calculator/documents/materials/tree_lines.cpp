@@ -3,6 +3,7 @@
 #include <array>
 
 #include "number_format.h"
+#include "object_numbers.h"
 #include "text_case.h"
 
 namespace ovalto {
@@ -45,19 +46,6 @@ std::string_view AfterFirst(std::string_view text, char mark) {
 }
 
 }  // namespace
-
-std::string ExtractNumberText(std::string_view text) {
-  std::string number;
-  for (char c : text) {
-    const bool part = (c >= '0' && c <= '9') || c == ',';
-    if (part) {
-      number += c;
-    } else if (!number.empty()) {
-      break;
-    }
-  }
-  return number;
-}
 
 LineReading ReadObjectLine(std::string_view line, ObjectReading& object) {
   const std::string upper = UpperCase(line);

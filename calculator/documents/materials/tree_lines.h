@@ -9,10 +9,6 @@
 
 namespace ovalto {
 
-// The first run of digits and commas in a text ("" when there is none); a
-// full stop ends it ("12.5" gives "12").
-std::string ExtractNumberText(std::string_view text);
-
 // An object as the bill of materials reads it from its lines. The texts are
 // held in upper case, as they are compared.
 struct ObjectReading {

@@ -5,13 +5,6 @@
 namespace ovalto {
 namespace {
 
-TEST(ExtractNumberText, TakesTheFirstRunOfDigitsAndCommas) {
-  EXPECT_EQ(ExtractNumberText(" 12,5 м"), "12,5");
-  EXPECT_EQ(ExtractNumberText("12.5"), "12");
-  EXPECT_EQ(ExtractNumberText("мм"), "");
-  EXPECT_EQ(ExtractNumberText("[ 2 шт; на 57 мм"), "2");
-}
-
 TEST(ReadObjectLine, ReadsBothWordingsByTheirUpperCasedKeys) {
   ObjectReading hand;
   for (const char* line : {"Диаметр трубы = 57 мм", "Длина трубы = 12,5 м", "Толщина изоляции = 40 мм",
