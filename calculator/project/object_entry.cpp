@@ -32,7 +32,9 @@ ObjectEntryOutcome ApplyObjectEntry(const ObjectEntry& entry, ObjectParams& para
     messages.ShowRaisedError(text);
     return ObjectEntryOutcome{false, field};
   };
-  const std::string name = TrimBlanks(BlankSeparators(entry.Name));
+  // As a rename in the tree: what the tree shows is what the projects file
+  // gives back after a restart.
+  const std::string name = TrimBlanks(StorableText(entry.Name));
   if (name.empty()) return refuse("Укажите название !", ObjectField::Name);
 
   if (entry.Calculate) {

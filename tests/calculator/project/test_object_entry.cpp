@@ -198,6 +198,10 @@ TEST(ObjectEntry, NameLosesTheCharactersThatWouldCutTheProject) {
   ObjectParams params;
   ASSERT_TRUE(ApplyObjectEntry(entry, params, messages).Accepted);
   EXPECT_EQ(params.ObjectName, "Т1 по да  ча");
+  // A letter the projects file cannot hold is shown as the "?" it will store.
+  entry.Name = "Т1 λ ";
+  ASSERT_TRUE(ApplyObjectEntry(entry, params, messages).Accepted);
+  EXPECT_EQ(params.ObjectName, "Т1 ?");
 }
 
 }  // namespace
