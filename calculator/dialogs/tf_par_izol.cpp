@@ -68,8 +68,10 @@ TfParIzol::TfParIzol(ObjectParams& params, MessageBoxes& messages, QWidget* pare
   cbD->setInsertPolicy(QComboBox::NoInsert);
   const std::vector<double> sizes = ListedSizes(params.Kind);
   for (double size : sizes) cbD->addItem(Q(FormatGeneral(size)));
-  // Without a list the size is a plain entry.
-  if (sizes.empty()) {
+  // Only a pipeline's size is a drop-down list; the others are plain
+  // entries, a cylindrical duct's still stepping through its series with
+  // the arrow keys.
+  if (params.Kind != kPipelineObject) {
     cbD->setStyleSheet(
         QStringLiteral("QComboBox { border: 1px solid palette(mid); border-radius: 2px; padding: 1px 2px; "
                        "background: palette(base); } QComboBox::drop-down { width: 0px; border: none; }"));

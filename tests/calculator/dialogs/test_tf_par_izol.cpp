@@ -71,6 +71,8 @@ TEST(TfParIzol, EachKindShowsItsOwnFields) {
     }
     EXPECT_EQ(d.dialog->edH->isVisible(), c.Height);
     EXPECT_EQ(d.dialog->cbD->count(), c.Kind == kPipelineObject ? 62 : c.Kind == kCylindricalDuctObject ? 25 : 0);
+    // Only the pipeline's size drops down a list.
+    EXPECT_EQ(d.dialog->cbD->styleSheet().contains(QStringLiteral("drop-down")), c.Kind != kPipelineObject);
     testing::SaveShot(*d.dialog, QString::fromLatin1(c.Shot));
   }
 }
