@@ -10,6 +10,12 @@
 
 namespace ovalto {
 
+namespace {
+
+constexpr const char* kSaveChangesQuestion = "В программе открыт проект !\r\rСохранить все изменения ?";
+
+}  // namespace
+
 bool ProjectOpenAtClose(int viewMode, double projectContext) {
   return viewMode == kProjectEditor || projectContext >= 0;
 }
@@ -74,6 +80,13 @@ bool TfMain::bbSaveClick() {
 }
 
 void TfMain::bbOtmClick() {
+  // "Назад" drops the editor's edits; changed ones are offered for saving first, as at close.
+  if (pnPRJ->Changed()) {
+    const MessageButton answer = services_.Messages.Show(MessageType::Confirmation, kSaveChangesQuestion,
+                                                         kButtonYes | kButtonNo | kButtonCancel);
+    if (answer != kButtonYes && answer != kButtonNo) return;
+    if (answer == kButtonYes && !bbSaveClick()) return;
+  }
   viewMode_ = kStartScreen;
   session_.CalcKindCode = 0;
   SwitchView(true);
@@ -84,8 +97,7 @@ bool TfMain::FormCloseQuery() {
   // Sizing an object hides the editor, but its project is open all the same.
   if (!ProjectOpenAtClose(viewMode_, projectContext_)) return true;
   const MessageButton answer =
-      services_.Messages.Show(MessageType::Confirmation, "В программе открыт проект !\r\rСохранить все изменения ?",
-                              kButtonYes | kButtonNo | kButtonCancel);
+      services_.Messages.Show(MessageType::Confirmation, kSaveChangesQuestion, kButtonYes | kButtonNo | kButtonCancel);
   if (answer == kButtonYes) return bbSaveClick();
   return answer == kButtonNo;
 }

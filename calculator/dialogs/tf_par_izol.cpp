@@ -74,7 +74,8 @@ TfParIzol::TfParIzol(ObjectParams& params, MessageBoxes& messages, QWidget* pare
   if (params.Kind != kPipelineObject) {
     cbD->setStyleSheet(
         QStringLiteral("QComboBox { border: 1px solid palette(mid); border-radius: 2px; padding: 1px 2px; "
-                       "background: palette(base); } QComboBox::drop-down { width: 0px; border: none; }"));
+                       "background: palette(base); } QComboBox:disabled { background: palette(window); } "
+                       "QComboBox::drop-down { width: 0px; border: none; }"));
   }
   cbD->setCurrentIndex(-1);
   edL = NumberEdit("edL", group);

@@ -19,6 +19,7 @@ struct ProjectForm {
   std::string Developer;               // Edit2
   std::vector<std::string> NoteLines;  // Memo1
   std::string TreeText;
+  bool operator==(const ProjectForm&) const = default;
 };
 
 enum class FormField { None, Number, Developer, ProjectName, Date };

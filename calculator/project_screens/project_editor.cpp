@@ -104,6 +104,14 @@ void ProjectEditor::TVChange(const TreeNode* node) {
 }
 
 std::string ProjectEditor::LoadProject(const ProjectRecord* record, const std::string& folder) {
+  std::string error = ShowRecord(record, folder);
+  loaded_ = Form();
+  return error;
+}
+
+bool ProjectEditor::Changed() { return Form() != loaded_; }
+
+std::string ProjectEditor::ShowRecord(const ProjectRecord* record, const std::string& folder) {
   unreadTree_.reset();
   Memo1->clear();
   Date1->setDate(QDate::currentDate());

@@ -33,6 +33,8 @@ class ProjectEditor : public QWidget {
 
   // The fields as the user left them, with the tree's text form.
   ProjectForm Form();
+  // Whether the fields or the tree differ from what LoadProject showed.
+  bool Changed();
   // The tree text to store once the checks passed: the tree's text form, or
   // the stored text when the stored tree could not be read whole and the
   // user does not want the part read to replace it.
@@ -70,12 +72,14 @@ class ProjectEditor : public QWidget {
 
  private:
   void TVChange(const TreeNode* node);
+  std::string ShowRecord(const ProjectRecord* record, const std::string& folder);
   void CleanMemo();
 
   MessageBoxes& messages_;
   // The stored tree text while the shown tree is only the part of it that
   // could be read.
   std::optional<std::string> unreadTree_;
+  ProjectForm loaded_;
 };
 
 }  // namespace ovalto

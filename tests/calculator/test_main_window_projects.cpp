@@ -116,6 +116,45 @@ TEST_F(ProjectScreensTest, ClosingWithTheEditorOpenAsksAndAFailedSaveKeepsTheWin
   EXPECT_EQ(folder.Read("projects.iso"), "<missing>") << "nothing was stored, so nothing is written";
 }
 
+TEST_F(ProjectScreensTest, BackFromAChangedEditorOffersToSaveFirst) {
+  Session session(folder.Path());
+  session.window.ImMainMouseUp(2);
+  session.Click("bbOtm");
+  EXPECT_EQ(session.window.ViewMode(), kStartScreen);
+  EXPECT_TRUE(session.messages.Shown.empty()) << "nothing typed, nothing to lose";
+
+  session.window.ImMainMouseUp(2);
+  session.FillEditor("1");
+  session.messages.Answers = {kButtonCancel};
+  session.Click("bbOtm");
+  EXPECT_EQ(session.window.ViewMode(), kProjectEditor);
+  ASSERT_EQ(session.messages.Shown.size(), 1u);
+  EXPECT_EQ(session.messages.Shown[0].Text, "В программе открыт проект !\r\rСохранить все изменения ?");
+  EXPECT_EQ(session.messages.Shown[0].Buttons, kButtonYes | kButtonNo | kButtonCancel);
+  EXPECT_EQ(session.Editor().Edit1->text(), "1");
+
+  session.messages.Answers = {kButtonYes};
+  session.Click("bbOtm");
+  EXPECT_EQ(session.window.ViewMode(), kStartScreen);
+  const std::string saved = folder.Read("projects.iso");
+  EXPECT_EQ(saved.rfind("1\t", 0), 0u) << saved;
+
+  session.window.ImMainMouseUp(3);
+  session.Click("bbOpen");
+  session.Click("bbOtm");
+  EXPECT_EQ(session.messages.Shown.size(), 2u) << "an unchanged project leaves without a question";
+
+  session.window.ImMainMouseUp(3);
+  session.Click("bbOpen");
+  session.Editor().TV->Select(session.Editor().TV->Tree().Root());
+  session.Click("bbADS");
+  session.messages.Answers = {kButtonNo};
+  session.Click("bbOtm");
+  EXPECT_EQ(session.messages.Shown.size(), 3u) << "a new system is a change";
+  EXPECT_EQ(session.window.ViewMode(), kStartScreen);
+  EXPECT_EQ(folder.Read("projects.iso"), saved);
+}
+
 TEST(ProjectOpenAtClose, TheEditorOrAnObjectBeingSized) {
   EXPECT_TRUE(ProjectOpenAtClose(kProjectEditor, -1));
   EXPECT_TRUE(ProjectOpenAtClose(kCalculationScreen, 0)) << "the editor is hidden while an object is sized";

@@ -77,6 +77,22 @@ TEST(TfParIzol, EachKindShowsItsOwnFields) {
   }
 }
 
+TEST(TfParIzol, APlainSizeEntryLooksDisabledWhileTheCalculationIsChosen) {
+  // Tank and rectangular duct sizes have no list: their size box is styled
+  // as a plain entry, and must grey out like the entries beside it.
+  for (const int kind : {kTankObject, kRectangularDuctObject}) {
+    Dialog d(kind);
+    d.dialog->show();
+    ASSERT_FALSE(d.dialog->cbD->isEnabled());
+    const QImage size = d.dialog->cbD->grab().toImage();
+    const QImage thickness = d.dialog->ed1->grab().toImage();
+    // Well inside the frame, right of any text.
+    const QColor sizeFill = size.pixelColor(size.width() - 8, size.height() / 2);
+    const QColor thicknessFill = thickness.pixelColor(thickness.width() - 8, thickness.height() / 2);
+    EXPECT_EQ(sizeFill.name().toStdString(), thicknessFill.name().toStdString()) << "kind " << kind;
+  }
+}
+
 TEST(TfParIzol, NumberFieldsTakeOneDecimalComma) {
   Dialog d(kPipelineObject);
   d.dialog->show();
