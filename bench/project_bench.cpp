@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <string>
 
-#include "project_store.h"
-#include "project_tree.h"
-#include "tree_editing.h"
-#include "tree_text.h"
+#include "store/project_store.h"
+#include "tree/project_tree.h"
+#include "tree/tree_editing.h"
+#include "tree/tree_text.h"
 
 namespace {
 

@@ -15,9 +15,9 @@
 #include "catalogues/catalogues.h"
 #include "engine/engine.h"
 #include "materials/material_row.h"
-#include "project_store.h"
 #include "shell.h"
 #include "state/calc_session.h"
+#include "store/project_store.h"
 #include "user_data.h"
 #include "xlsx_output.h"
 
@@ -144,8 +144,8 @@ class TfMain : public QMainWindow {
   // for a new project. Rows, not numbers, tell projects apart.
   std::optional<size_t> openProject_;
   bool shown_ = false;
-  Catalogues catalogues_;   // loaded at start-up, read by the documents
-  XlsxOutput spreadsheet_;  // the documents' files
+  Catalogues catalogues_;                   // loaded at start-up, read by the documents
+  XlsxOutput spreadsheet_;                  // the documents' files
   std::unique_ptr<ObjectEditing> objects_;  // objects and details of the open project
 
   StartScreen* pnM = nullptr;

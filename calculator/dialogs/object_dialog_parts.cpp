@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "object_numbers.h"
+#include "objects/object_numbers.h"
 #include "pictures.h"
 
 namespace ovalto {

@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <array>
 
-#include "detail_lines.h"
 #include "dialogs/object_dialog_parts.h"
 #include "message_box.h"
+#include "objects/detail_lines.h"
 
 namespace ovalto {
 

@@ -13,8 +13,8 @@
 
 #include "dialogs/object_dialog_parts.h"
 #include "message_box.h"
-#include "object_entry.h"
-#include "object_params.h"
+#include "objects/object_entry.h"
+#include "objects/object_params.h"
 
 namespace ovalto {
 

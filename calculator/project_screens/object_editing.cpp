@@ -2,7 +2,7 @@
 
 #include "dialogs/tf_detali.h"
 #include "dialogs/tf_par_izol.h"
-#include "object_tree.h"
+#include "objects/object_tree.h"
 
 namespace ovalto {
 

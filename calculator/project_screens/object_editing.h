@@ -9,10 +9,10 @@
 #include <optional>
 
 #include "message_box.h"
-#include "object_params.h"
-#include "project_tree.h"
-#include "sizing_lines.h"
+#include "objects/object_params.h"
+#include "objects/sizing_lines.h"
 #include "state/calc_session.h"
+#include "tree/project_tree.h"
 
 namespace ovalto {
 

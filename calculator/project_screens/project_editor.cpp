@@ -4,11 +4,11 @@
 #include <QFormLayout>
 #include <QVBoxLayout>
 
-#include "field_text.h"
 #include "message_box.h"
-#include "project_date.h"
+#include "store/project_date.h"
 #include "tool_button.h"
-#include "tree_editing.h"
+#include "tree/field_text.h"
+#include "tree/tree_editing.h"
 
 namespace ovalto {
 

@@ -12,9 +12,9 @@
 #include <QWidget>
 #include <optional>
 
-#include "project_record.h"
-#include "project_save.h"
 #include "project_tree_view.h"
+#include "store/project_record.h"
+#include "store/project_save.h"
 
 namespace ovalto {
 

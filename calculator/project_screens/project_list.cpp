@@ -3,8 +3,8 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
-#include "field_text.h"
 #include "tool_button.h"
+#include "tree/field_text.h"
 
 namespace ovalto {
 

@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "project_record.h"
+#include "store/project_record.h"
 
 namespace ovalto {
 

@@ -1,6 +1,6 @@
 #include "project_tree_model.h"
 
-#include "tree_editing.h"
+#include "tree/tree_editing.h"
 #include "tree_images.h"
 
 namespace ovalto {

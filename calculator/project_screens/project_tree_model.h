@@ -5,7 +5,7 @@
 
 #include <QAbstractItemModel>
 
-#include "project_tree.h"
+#include "tree/project_tree.h"
 
 namespace ovalto {
 

@@ -5,9 +5,9 @@
 
 #include "message_box.h"
 #include "project_tree_model.h"
-#include "projects_file.h"
-#include "tree_editing.h"
-#include "tree_text.h"
+#include "store/projects_file.h"
+#include "tree/tree_editing.h"
+#include "tree/tree_text.h"
 
 namespace ovalto {
 

@@ -8,7 +8,7 @@
 #include <QTreeView>
 #include <string>
 
-#include "project_tree.h"
+#include "tree/project_tree.h"
 
 namespace ovalto {
 

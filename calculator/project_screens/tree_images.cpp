@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "project_tree.h"
 #include "qt_jpeg.h"
+#include "tree/project_tree.h"
 
 namespace ovalto {
 

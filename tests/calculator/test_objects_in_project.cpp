@@ -13,13 +13,13 @@
 #include "dialogs/tf_detali.h"
 #include "dialogs/tf_par_izol.h"
 #include "main_window.h"
-#include "object_tree.h"
+#include "objects/object_tree.h"
 #include "project_editor.h"
 #include "project_list.h"
 #include "project_screens/object_editing.h"
 #include "recording_message_boxes.h"
 #include "recording_shell.h"
-#include "tree_text.h"
+#include "tree/tree_text.h"
 
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so"; }
 

@@ -1,6 +1,6 @@
 #include "materials/covering_search.h"
 
-#include "project_tree.h"
+#include "tree/project_tree.h"
 
 namespace ovalto {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "project_tree.h"
+#include "tree/project_tree.h"
 
 namespace ovalto {
 

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "project_tree.h"
 #include "text_case.h"
+#include "tree/project_tree.h"
 
 namespace ovalto {
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "number_format.h"
-#include "object_numbers.h"
+#include "objects/object_numbers.h"
 #include "text_case.h"
 
 namespace ovalto {

@@ -10,9 +10,9 @@
 
 #include "catalogues/catalogues.h"
 #include "message_box.h"
-#include "project_tree.h"
 #include "shell.h"
 #include "spreadsheet_output.h"
+#include "tree/project_tree.h"
 #include "user_data.h"
 #include "workbook/sheet_documents.h"
 

@@ -5,7 +5,7 @@
 #include "project_folder.h"
 #include "project_tree_model.h"
 #include "recording_message_boxes.h"
-#include "tree_editing.h"
+#include "tree/tree_editing.h"
 #include "tree_images.h"
 
 namespace ovalto {

@@ -11,10 +11,10 @@
 #include "engine/engine_state.h"
 #include "materials/covering_search.h"
 #include "materials/insulation_layers.h"
-#include "project_tree.h"
 #include "recording_message_boxes.h"
 #include "tables/reference_tables.h"
 #include "text_case.h"
+#include "tree/project_tree.h"
 
 namespace ovalto {
 namespace {

@@ -6,13 +6,13 @@
 #include <algorithm>
 
 #include "catalogues/catalogues.h"
-#include "detail_lines.h"
 #include "materials/bill_of_materials.h"
 #include "materials/tree_lines.h"
-#include "object_tree.h"
+#include "objects/detail_lines.h"
+#include "objects/object_tree.h"
 #include "recording_message_boxes.h"
 #include "text_case.h"
-#include "tree_editing.h"
+#include "tree/tree_editing.h"
 #include "workbook/workbook_document.h"
 
 namespace ovalto {

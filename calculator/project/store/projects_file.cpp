@@ -1,0 +1,115 @@
+#include "store/projects_file.h"
+
+#include <cstdio>
+
+#include "cp1251.h"
+#include "files.h"
+#include "tree/field_text.h"
+#include "tree/tree_text.h"
+
+namespace ovalto {
+
+namespace {
+
+constexpr int kCutFields = 5;  // Number, DateText, ProjectName, Developer, Note
+
+std::vector<std::string> SplitLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find_first_of("\r\n", start);
+    if (end == std::string::npos) end = bytes.size();
+    lines.push_back(bytes.substr(start, end - start));
+    size_t next = end;
+    while (next < bytes.size() && bytes[next] == '\r') ++next;
+    if (next < bytes.size() && bytes[next] == '\n') ++next;
+    start = next;
+  }
+  return lines;
+}
+
+// Bytes no saved project holds: control characters other than TAB, and the
+// one byte the code page leaves unassigned.
+bool HasBadBytes(const std::string& line) {
+  for (const char c : line) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte < 32 && byte != '\t') || byte == 0x98) return true;
+  }
+  return false;
+}
+
+// Control characters become blanks; TABs too unless the field may hold them.
+std::string BlankControls(std::string text, bool keepTabs) {
+  for (char& c : text) {
+    if (static_cast<unsigned char>(c) < 32 && !(keepTabs && c == '\t')) c = ' ';
+  }
+  return text;
+}
+
+ProjectRecord ParseLine(std::string rest, std::string& problem) {
+  ProjectRecord record;
+  std::string* const cut[kCutFields] = {&record.Number, &record.DateText, &record.ProjectName, &record.Developer,
+                                        &record.Note};
+  for (std::string* field : cut) {
+    const size_t tab = rest.find('\t');
+    if (tab == std::string::npos) {
+      problem = "не хватает полей";
+      break;
+    }
+    *field = Cp1251ToUtf8(rest.substr(0, tab));
+    rest.erase(0, tab + 1);
+  }
+  record.Number = CutToLength(record.Number, kNumberLength);
+  record.DateText = CutToLength(record.DateText, kDateTextLength);
+  record.Developer = CutToLength(record.Developer, kDeveloperLength);
+  record.TreeText = Cp1251ToUtf8(rest);
+  return record;
+}
+
+}  // namespace
+
+ProjectsFileContents ParseProjectsFile(const std::string& bytes) {
+  ProjectsFileContents contents;
+  int lineNumber = 0;
+  for (const std::string& line : SplitLines(bytes)) {
+    ++lineNumber;
+    if (line.empty()) continue;
+    std::string problem;
+    if (HasBadBytes(line)) problem = "недопустимые символы";
+    ProjectRecord record = ParseLine(BlankControls(line, true), problem);
+    if (problem.empty()) {
+      const ParsedTree tree = ParseTreeText(record.TreeText);
+      if (!tree.Complete()) problem = tree.Error;
+    }
+    if (!problem.empty()) contents.Problems.push_back("строка " + std::to_string(lineNumber) + ": " + problem);
+    contents.Table.push_back(std::move(record));
+  }
+  return contents;
+}
+
+std::string SerializeProjectsFile(const ProjectTable& table) {
+  std::string bytes;
+  for (const ProjectRecord& record : table) {
+    std::string line;
+    for (const std::string* field : {&record.Number, &record.DateText, &record.ProjectName, &record.Developer}) {
+      line += BlankSeparators(*field);
+      line += '\t';
+    }
+    line += BlankControls(record.Note, false);
+    line += '\t';
+    line += BlankControls(record.TreeText, true);
+    bytes += Utf8ToCp1251(line);
+    bytes += "\r\n";
+  }
+  return bytes;
+}
+
+void WriteTreeScratchFile(const std::string& folder, const std::string& treeText) {
+  const std::string path = folder + kTreeScratchFileName;
+  std::remove(path.c_str());
+  std::string lines;
+  for (const std::string& piece : SplitAtPilcrows(treeText)) lines += Utf8ToCp1251(piece) + "\r\n";
+  ReplaceFileAtomically(path, lines);
+}
+
+}  // namespace ovalto

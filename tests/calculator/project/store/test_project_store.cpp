@@ -1,0 +1,195 @@
+#include "store/project_store.h"
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "file_size_limit.h"
+#include "project_folder.h"
+#include "tree/tree_editing.h"
+#include "tree/tree_text.h"
+
+namespace ovalto {
+namespace {
+
+ProjectForm Form(std::string number, std::string treeText = "00СИСТЕМЫ¶\t09Новая система 1¶") {
+  return {std::move(number), CivilDate{2026, 12, 9}, "Котельная", "Иванов", {"a", "b"}, std::move(treeText)};
+}
+
+std::vector<std::string> FilesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(ProjectStore, MissingFileIsAnEmptyTable) {
+  testing::ProjectFolder folder;
+  ProjectStore store(folder.Path());
+  EXPECT_FALSE(store.Load());
+  EXPECT_TRUE(store.Table().empty());
+}
+
+TEST(ProjectStore, EverySaveAndDeleteIsInTheFileAtOnce) {
+  testing::ProjectFolder folder;
+  ProjectStore store(folder.Path());
+  ProjectForm first = Form("1");
+  ASSERT_TRUE(store.Save(first, std::nullopt).Saved());
+  ProjectForm second = Form("2");
+  const ProjectStore::SaveResult saved = store.Save(second, std::nullopt);
+  ASSERT_TRUE(saved.Saved());
+  EXPECT_EQ(saved.Row, 1u);
+
+  ProjectStore restarted(folder.Path());
+  ASSERT_FALSE(restarted.Load());
+  EXPECT_EQ(restarted.Table(), store.Table());
+  EXPECT_EQ(restarted.Table()[0].Note, "a¶b¶");
+
+  ASSERT_FALSE(store.Delete(0));
+  ASSERT_FALSE(store.Delete(0));
+  EXPECT_EQ(folder.Read("projects.iso"), "") << "a deleted last project does not come back";
+  ASSERT_FALSE(restarted.Load());
+  EXPECT_TRUE(restarted.Table().empty());
+  EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string>{"projects.iso"}) << "no temporary file is left";
+}
+
+TEST(ProjectStore, TextTypedWithSeparatorsInEveryFieldComesBackInItsPlace) {
+  testing::ProjectFolder folder;
+  ProjectStore store(folder.Path());
+  ProjectTree tree;
+  ResetTree(tree, true);
+  tree.SetText(*tree.Root()->Child(0), EditedText("Сис\tтема¶1\r\n"));
+  ProjectForm form{"N\t1¶",   CivilDate{2026, 12, 9}, "Имя\r\nпроекта",
+                   "Раз¶раб", {"стр\tока¶1", "2"},    BuildTreeText(tree)};
+  ASSERT_TRUE(store.Save(form, std::nullopt).Saved());
+  ProjectForm other = Form("x");
+  ASSERT_TRUE(store.Save(other, std::nullopt).Saved());
+
+  ProjectStore restarted(folder.Path());
+  ASSERT_FALSE(restarted.Load());
+  ASSERT_EQ(restarted.Table().size(), 2u);
+  const ProjectRecord& record = restarted.Table()[0];
+  EXPECT_EQ(record.Number, "N 1");
+  EXPECT_EQ(record.ProjectName, "Имя  проекта");
+  EXPECT_EQ(record.Developer, "Раз раб");
+  EXPECT_EQ(NoteLinesOf(record.Note), (std::vector<std::string>{"стр ока 1", "2"}));
+  const ParsedTree parsed = ParseTreeText(record.TreeText);
+  ASSERT_TRUE(parsed.Complete());
+  EXPECT_EQ(parsed.TopLevel[0].Children.at(0).Text, "Сис тема 1  ");
+  EXPECT_EQ(restarted.Table()[1].Number, "x");
+}
+
+TEST(ProjectStore, TextTheCodePageLacksIsKeptAsTheFileGivesItBack) {
+  testing::ProjectFolder folder;
+  ProjectStore store(folder.Path());
+  ProjectForm form{"λ-1", CivilDate{2026, 12, 9}, "Δp ≤ 5 м²", "Иванов ✓", {"λ = 0,04"}, "00СИСТЕМЫ¶\t09Сеть λ¶"};
+  const ProjectStore::SaveResult saved = store.Save(form, std::nullopt);
+  ASSERT_TRUE(saved.Saved());
+  EXPECT_EQ(form.Number, "?-1") << "the editor shows what is stored";
+
+  ProjectStore restarted(folder.Path());
+  ASSERT_FALSE(restarted.Load());
+  EXPECT_EQ(restarted.Table(), store.Table()) << "the list after a save is the list after a restart";
+  EXPECT_EQ(store.Table()[0].ProjectName, "?p ? 5 м?");
+  EXPECT_EQ(store.Table()[0].Note, "? = 0,04¶");
+  EXPECT_EQ(store.Table()[0].TreeText, "00СИСТЕМЫ¶\t09Сеть ?¶");
+
+  ProjectForm same = Form("μ-1");
+  EXPECT_EQ(store.Save(same, std::nullopt).Check->Text, "Укажите уникальный номер проекта !")
+      << "numbers that the file would make equal";
+}
+
+TEST(ProjectStore, UnreadableFileIsKeptBesideBeforeTheFirstWrite) {
+  testing::ProjectFolder folder;
+  const std::string damaged = "1\td\tn\tdev\t\t00R\xB6\t\t\t16x\xB6\r\nno tabs here\r\n";
+  folder.Write("projects.iso", damaged);
+  folder.Write("projects.damaged.iso", "an older copy");
+  ProjectStore store(folder.Path());
+  const std::optional<std::string> message = store.Load();
+  ASSERT_TRUE(message);
+  EXPECT_NE(message->find("строка 1: Неверный уровень (3)"), std::string::npos) << *message;
+  EXPECT_NE(message->find("строка 2: не хватает полей"), std::string::npos);
+  EXPECT_EQ(store.Table().size(), 2u) << "what could be read is loaded";
+  EXPECT_EQ(store.KeptAsidePath(), folder.File("projects.damaged.2.iso"));
+  EXPECT_EQ(folder.Read("projects.damaged.2.iso"), damaged);
+  EXPECT_EQ(folder.Read("projects.damaged.iso"), "an older copy");
+  ASSERT_FALSE(store.Write());
+  EXPECT_EQ(folder.Read("projects.damaged.2.iso"), damaged);
+}
+
+TEST(ProjectStore, AnUnreadableFileIsNeverOverwrittenBeforeItIsKeptBeside) {
+  testing::ProjectFolder folder;
+  const std::string damaged = "no tabs here\r\n";
+  folder.Write("projects.iso", damaged);
+  ProjectStore store(folder.Path());
+  {
+    testing::FileSizeLimit full(0);  // no room for the copy
+    const std::optional<std::string> message = store.Load();
+    ASSERT_TRUE(message);
+    EXPECT_NE(message->find("не будет перезаписан"), std::string::npos) << *message;
+  }
+  EXPECT_EQ(store.KeptAsidePath(), "");
+  ProjectForm form = Form("1");
+  {
+    testing::FileSizeLimit full(0);
+    EXPECT_TRUE(store.Save(form, std::nullopt).WriteError);
+  }
+  EXPECT_EQ(folder.Read("projects.iso"), damaged);
+  ASSERT_TRUE(store.Save(form, std::nullopt).Saved()) << "once there is room, the copy comes first";
+  EXPECT_EQ(folder.Read("projects.damaged.iso"), damaged);
+  EXPECT_EQ(store.Table().size(), 2u);
+}
+
+TEST(ProjectStore, FailedWriteLeavesTheFileAndTheTableAsTheyWere) {
+  testing::ProjectFolder folder;
+  ProjectStore store(folder.Path());
+  ProjectForm first = Form("1");
+  ASSERT_TRUE(store.Save(first, std::nullopt).Saved());
+  const std::string before = folder.Read("projects.iso");
+  {
+    // The disk fills half-way through the next write.
+    testing::FileSizeLimit full(before.size() + 100);
+    ProjectForm big = Form("2", "00R¶" + std::string(100000, 'x') + "¶");
+    const ProjectStore::SaveResult result = store.Save(big, std::nullopt);
+    ASSERT_TRUE(result.WriteError);
+    EXPECT_NE(result.WriteError->find(folder.File("projects.iso")), std::string::npos) << "names the file";
+  }
+  EXPECT_EQ(folder.Read("projects.iso"), before);
+  EXPECT_EQ(store.Table().size(), 1u);
+  EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string>{"projects.iso"});
+  ProjectStore restarted(folder.Path());
+  EXPECT_FALSE(restarted.Load());
+  EXPECT_EQ(restarted.Table(), store.Table());
+}
+
+TEST(ProjectStore, CloseWritesOnlyWhatTheFileDoesNotHold) {
+  testing::ProjectFolder folder;
+  folder.Write("projects.iso", "1\t01.01.2026\tn\td\t\t00R\xB6\r\n");
+  ProjectStore store(folder.Path());
+  ASSERT_FALSE(store.Load());
+  {
+    testing::FileSizeLimit unwritable(0);
+    EXPECT_FALSE(store.Write()) << "nothing to store: closing is not held up";
+  }
+  folder.Write("projects.iso", "1\t01.01.2026\tn\td\t\t00R\xB6\t\t\t16x\xB6\r\n");
+  ASSERT_TRUE(store.Load());
+  {
+    testing::FileSizeLimit unwritable(0);
+    EXPECT_TRUE(store.Write()) << "what was read differs from the file";
+  }
+  EXPECT_FALSE(store.Write());
+  EXPECT_EQ(folder.Read("projects.iso"), "1\t01.01.2026\tn\td\t\t00R\xB6\t\t\t16x\xB6\r\n");
+}
+
+TEST(ProjectStore, DeleteAddressesTheRowNotTheNumber) {
+  testing::ProjectFolder folder;
+  folder.Write("projects.iso", "A\t\tfirst\t\t\t\r\nA\t\tsecond\t\t\t\r\n");
+  ProjectStore store(folder.Path());
+  ASSERT_FALSE(store.Load());
+  ASSERT_FALSE(store.Delete(1));
+  ASSERT_EQ(store.Table().size(), 1u);
+  EXPECT_EQ(store.Table()[0].ProjectName, "first");
+}
+
+}  // namespace
+}  // namespace ovalto
