@@ -110,7 +110,7 @@ void BothDocuments500Objects(benchmark::State& state) {
   request.Tree = FiveHundredObjects();
   request.ProgramFolder = folder.string() + "/";
   for (auto _ : state) {
-    for (ovalto::DocumentKind kind : {ovalto::DocumentKind::InstallationList, ovalto::DocumentKind::Specification}) {
+    for (ovalto::DocumentKind kind : {ovalto::DocumentKind::InstallationList, ovalto::DocumentKind::MaterialSchedule}) {
       request.Kind = kind;
       ovalto::XlsxOutput output;
       ovalto::DocumentServices services{messages, desktop, userData, output};

@@ -89,7 +89,7 @@ class TfMain : public QMainWindow {
   void FormClose();
 
   // The editor's documents (main_window_documents.cpp): the installation
-  // list and the specification as workbooks opened on the desktop.
+  // list and the materials schedule as workbooks opened on the desktop.
   void bbVDMClick();
   void bbCLKClick();
 

@@ -27,7 +27,7 @@ void TfMain::ShowDocumentButtons() {
 
 void TfMain::bbVDMClick() { WriteSpreadsheetDocument(DocumentKind::InstallationList); }
 
-void TfMain::bbCLKClick() { WriteSpreadsheetDocument(DocumentKind::Specification); }
+void TfMain::bbCLKClick() { WriteSpreadsheetDocument(DocumentKind::MaterialSchedule); }
 
 void TfMain::WriteSpreadsheetDocument(DocumentKind kind) {
   const ProjectTable& table = projects_.Table();

@@ -10,7 +10,7 @@ namespace {
 constexpr const char* kAluminium = "алюминевая";
 
 std::string AccessoryLabel(const AccessoryOwner& owner, DocumentKind document) {
-  if (document == DocumentKind::Specification) return "Аксессуар";
+  if (document == DocumentKind::MaterialSchedule) return "Аксессуар";
   std::string label(DetailLabel(owner.DetailImage));
   if (!label.empty() && owner.DetailCount > 0) label.append("=").append(std::to_string(owner.DetailCount));
   return label;

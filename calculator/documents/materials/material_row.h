@@ -10,13 +10,13 @@ namespace ovalto {
 
 // Which document the rows are for; it changes only the group label of the
 // accessory rows.
-enum class DocumentKind { InstallationList = 0, Specification = 1 };
+enum class DocumentKind { InstallationList = 0, MaterialSchedule = 1 };
 
 struct MaterialRow {
   // Insulation rows: "Изделие теплоизоляционное из вспененного полиэтилена";
   // covering rows: the covering's material group; a fitting's rows: its
   // label (" Отвод=4", leading blank); accessory rows: "Аксессуар" in the
-  // specification, empty or the fitting's label in the installation list.
+  // materials schedule, empty or the fitting's label in the installation list.
   std::string GroupLabel;
   std::string MakerLine;   // maker, a line feed and the standard; "KALDERON" on accessories
   std::string Name;        // article name as printed
@@ -32,7 +32,7 @@ struct MaterialRow {
   std::string DrawingCode;      // typical installation drawing; empty on accessory rows
 };
 
-// The specification's form: rows of the same Name (case-sensitive) summed
+// The materials schedule's form: rows of the same Name (case-sensitive) summed
 // into the first of them, rows without a positive quantity dropped, order
 // kept.
 std::vector<MaterialRow> MergeByName(const std::vector<MaterialRow>& rows);

@@ -77,7 +77,7 @@ struct FormDescription {
 };
 
 const FormDescription& MontDotForm();  // the installation list
-const FormDescription& SpecDotForm();  // the specification
+const FormDescription& SpecDotForm();  // the materials schedule
 
 // What makes a form unusable (a text, table or field outside the print area,
 // overlapping merges, a width missing), or "" for a sound form.

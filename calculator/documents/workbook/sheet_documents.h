@@ -1,5 +1,5 @@
 // The two documents' cells, from the bill of materials: what the program
-// writes into the sheets of the installation list and of the specification,
+// writes into the sheets of the installation list and of the materials schedule,
 // as a workbook model that the writer lays over the printed form.
 #pragma once
 
@@ -29,6 +29,6 @@ inline constexpr int kDocumentSheetLimit = 10;
 // the tree is the one they were built from.
 FilledWorkbook FillInstallationList(const std::vector<MaterialRow>& rows, const std::vector<FlatTreeNode>& tree,
                                     const DocumentTitle& title);
-FilledWorkbook FillSpecification(const std::vector<MaterialRow>& rows, const DocumentTitle& title);
+FilledWorkbook FillMaterialSchedule(const std::vector<MaterialRow>& rows, const DocumentTitle& title);
 
 }  // namespace ovalto

@@ -69,7 +69,7 @@ DocumentResult WriteSpreadsheetDocument(const DocumentRequest& request, const Ca
 
   const DocumentTitle title{result.Number, request.ProjectName, request.Developer,
                             services.UserData.Read("Компания", "")};
-  result.Filled = list ? FillInstallationList(bill.Rows, request.Tree, title) : FillSpecification(bill.Rows, title);
+  result.Filled = list ? FillInstallationList(bill.Rows, request.Tree, title) : FillMaterialSchedule(bill.Rows, title);
   result.Path = WorkbookPath(request.ProgramFolder, request.Kind, result.Number);
   switch (WriteWorkbook(list ? MontDotForm() : SpecDotForm(), result.Filled.Model, services.Output, result.Path)) {
     case WorkbookWriteResult::FormUnusable:

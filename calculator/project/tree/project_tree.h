@@ -147,7 +147,7 @@ class ProjectTree {
   TreeObserver* observer_ = nullptr;
 };
 
-// The spec of a node with its whole subtree, for copies and comparisons.
+// A node with its whole subtree as plain data, for copies and comparisons.
 NodeSpec SpecOf(const TreeNode& node);
 bool operator==(const NodeSpec& a, const NodeSpec& b);
 

@@ -43,7 +43,7 @@ TEST(Accessories, RowsComeInTheirOrderWithTheirUnitsAndLabels) {
   EXPECT_EQ(rows.at(0).GroupLabel, "");
   rows.clear();
   AddAccessoryRows(rows, AllTotals(), AccessoryOwner{7, kBend, 4, "KALDERON VARDO", "PELLORIT TK"},
-                   DocumentKind::Specification);
+                   DocumentKind::MaterialSchedule);
   EXPECT_EQ(rows.at(0).GroupLabel, "Аксессуар");
 }
 

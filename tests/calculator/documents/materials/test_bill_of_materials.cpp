@@ -204,10 +204,10 @@ TEST(BillOfMaterials, FittingsCopyTheLayersAndTakeTheirCovers) {
   EXPECT_TRUE(bendScrews);
 }
 
-TEST(BillOfMaterials, AccessoriesAreLabelledForTheSpecification) {
+TEST(BillOfMaterials, AccessoriesAreLabelledForTheMaterialSchedule) {
   TreeBuilder tree;
   tree.System().Object(ObjectSpec{}).Detail(2, 3);
-  const BillOfMaterials bill = Build(tree, BuiltIn(), DocumentKind::Specification);
+  const BillOfMaterials bill = Build(tree, BuiltIn(), DocumentKind::MaterialSchedule);
   std::size_t accessories = 0;
   for (const MaterialRow& row : bill.Rows) {
     if (row.MakerLine == "KALDERON") {

@@ -118,8 +118,8 @@ TEST(InstallationList, BeyondTenSheetsTheRestIsLeftOutAndCounted) {
   EXPECT_EQ(filled.Model.Sheets[0].TextAt(44, 19), "10");
 }
 
-TEST(Specification, MergesByNameAndNumbersThePositions) {
-  const FilledWorkbook filled = FillSpecification(RowsOf(SampleTree(2)), kTitle);
+TEST(MaterialSchedule, MergesByNameAndNumbersThePositions) {
+  const FilledWorkbook filled = FillMaterialSchedule(RowsOf(SampleTree(2)), kTitle);
   ASSERT_EQ(filled.Model.SheetCount(), 1);
   const ModelSheet& sheet = filled.Model.Sheets[0];
   EXPECT_EQ(sheet.NumberAt(5, 1), 1);
@@ -139,12 +139,12 @@ TEST(Specification, MergesByNameAndNumbersThePositions) {
   EXPECT_EQ(sheet.TextAt(43, 16), "1");
 }
 
-TEST(Specification, SmallQuantitiesByUnit) {
+TEST(MaterialSchedule, SmallQuantitiesByUnit) {
   std::vector<MaterialRow> rows = InsulationRows(SampleTree(1).Objects[0]);
   rows[0].Quantity = 0.004;
   rows[1].Quantity = 0.004;
   RaiseSmallLitres(rows);
-  const FilledWorkbook filled = FillSpecification(rows, kTitle);
+  const FilledWorkbook filled = FillMaterialSchedule(rows, kTitle);
   const ModelSheet& sheet = filled.Model.Sheets[0];
   EXPECT_EQ(sheet.TextAt(5, 10), "м");
   EXPECT_EQ(sheet.NumberAt(5, 11), 0);
@@ -152,14 +152,14 @@ TEST(Specification, SmallQuantitiesByUnit) {
   EXPECT_EQ(sheet.NumberAt(7, 11), 0.01);
 }
 
-TEST(Specification, PositionsRunOverSheets) {
+TEST(MaterialSchedule, PositionsRunOverSheets) {
   std::vector<MaterialRow> rows(40);
   for (size_t i = 0; i < rows.size(); ++i) {
     rows[i].GroupLabel = " Отвод=" + std::to_string(i);
     rows[i].Name = "Изделие " + std::to_string(i);
     rows[i].Quantity = 1;
   }
-  const FilledWorkbook filled = FillSpecification(rows, kTitle);
+  const FilledWorkbook filled = FillMaterialSchedule(rows, kTitle);
   ASSERT_EQ(filled.Model.SheetCount(), 3);
   EXPECT_EQ(filled.Model.Sheets[0].NumberAt(33, 1), 15);
   EXPECT_EQ(filled.Model.Sheets[0].TextAt(33, 2), " Отвод");

@@ -65,24 +65,24 @@ TEST_F(DocumentTest, WritesAndOpensTheWorkbookOfTheOpenProject) {
 
 TEST_F(DocumentTest, TheNumberMustBeGivenAndNotAnotherProjects) {
   request.NumberText = "  ";
-  EXPECT_EQ(Run(DocumentKind::Specification).Outcome, DocumentOutcome::NumberRefused);
+  EXPECT_EQ(Run(DocumentKind::MaterialSchedule).Outcome, DocumentOutcome::NumberRefused);
   request.NumberText = "15";
-  EXPECT_EQ(Run(DocumentKind::Specification).Outcome, DocumentOutcome::NumberRefused);
+  EXPECT_EQ(Run(DocumentKind::MaterialSchedule).Outcome, DocumentOutcome::NumberRefused);
   request.NumberText = "\t15 \t";  // pasted with its TABs: still the stored project's number
-  EXPECT_EQ(Run(DocumentKind::Specification).Outcome, DocumentOutcome::NumberRefused);
+  EXPECT_EQ(Run(DocumentKind::MaterialSchedule).Outcome, DocumentOutcome::NumberRefused);
   request.CurrentProjectNumber = "";  // a new project under a stored number
   request.NumberText = "12-07/Т";
-  EXPECT_EQ(Run(DocumentKind::Specification).Outcome, DocumentOutcome::NumberRefused);
+  EXPECT_EQ(Run(DocumentKind::MaterialSchedule).Outcome, DocumentOutcome::NumberRefused);
   EXPECT_EQ(messages.RaisedErrors, std::vector<std::string>(4, "Укажите уникальный номер проекта !"));
   EXPECT_TRUE(output.Path.empty());
   request.NumberText = "16";
-  EXPECT_EQ(Run(DocumentKind::Specification).Outcome, DocumentOutcome::Opened);
+  EXPECT_EQ(Run(DocumentKind::MaterialSchedule).Outcome, DocumentOutcome::Opened);
 }
 
 TEST_F(DocumentTest, NoRowsNoDocument) {
   request.Tree = {{0, 0, "СИСТЕМЫ"}, {1, 9, "Отопление"}};
   EXPECT_EQ(Run(DocumentKind::InstallationList).Outcome, DocumentOutcome::NoRows);
-  EXPECT_EQ(Run(DocumentKind::Specification).Outcome, DocumentOutcome::NoRows);
+  EXPECT_EQ(Run(DocumentKind::MaterialSchedule).Outcome, DocumentOutcome::NoRows);
   ASSERT_EQ(messages.Shown.size(), 2u);
   EXPECT_EQ(messages.Shown[0].Text, "Нет позиций для техномонтажной ведомости !");
   EXPECT_EQ(messages.Shown[1].Text, "Нет позиций для спецификации !");
@@ -103,14 +103,14 @@ TEST_F(DocumentTest, TheBillsProblemsReachTheUserBeforeAnyFile) {
   testing::TreeBuilder endless;
   endless.System().Object({.Name = "Стояк", .ThicknessMm = 100000000});
   request.Tree = endless.Nodes();
-  EXPECT_EQ(Run(DocumentKind::Specification).Outcome, DocumentOutcome::BuildFailed);
+  EXPECT_EQ(Run(DocumentKind::MaterialSchedule).Outcome, DocumentOutcome::BuildFailed);
   ASSERT_EQ(messages.RaisedErrors.size(), 1u);
   EXPECT_NE(messages.RaisedErrors[0].find("\"Стояк\""), std::string::npos);
   EXPECT_TRUE(output.Path.empty());
 }
 
-TEST_F(DocumentTest, TwoObjectsOfTheSameTubeGiveOneSpecificationRow) {
-  const DocumentResult result = Run(DocumentKind::Specification);
+TEST_F(DocumentTest, TwoObjectsOfTheSameTubeGiveOneMaterialScheduleRow) {
+  const DocumentResult result = Run(DocumentKind::MaterialSchedule);
   const ModelSheet& sheet = result.Filled.Model.Sheets[0];
   EXPECT_EQ(sheet.TextAt(5, 2), "Изделие теплоизоляционное из вспененного полиэтилена");
   EXPECT_NE(sheet.TextAt(5, 6).find("57/13"), std::string::npos) << sheet.TextAt(5, 6);
@@ -130,7 +130,7 @@ TEST_F(DocumentTest, AFileThatCannotBeWrittenIsTold) {
 
 TEST_F(DocumentTest, ADesktopWithoutASpreadsheetProgramIsToldAndTheFileStays) {
   shell.Opens = false;
-  EXPECT_EQ(Run(DocumentKind::Specification).Outcome, DocumentOutcome::NotOpened);
+  EXPECT_EQ(Run(DocumentKind::MaterialSchedule).Outcome, DocumentOutcome::NotOpened);
   EXPECT_TRUE(output.Closed);
   ASSERT_EQ(messages.Shown.size(), 1u);
   EXPECT_EQ(messages.Shown[0].Text, "Ошибка инициализации OLE => Excel !");
@@ -173,13 +173,12 @@ TEST_F(DocumentTest, BothWorkbooksReadBack) {
   DocumentServices listServices{messages, shell, userData, list};
   request.Kind = DocumentKind::InstallationList;
   const DocumentResult listResult = WriteSpreadsheetDocument(request, BuiltInCatalogues(), listServices);
-  XlsxOutput specification;
-  DocumentServices specificationServices{messages, shell, userData, specification};
-  request.Kind = DocumentKind::Specification;
-  const DocumentResult specificationResult =
-      WriteSpreadsheetDocument(request, BuiltInCatalogues(), specificationServices);
+  XlsxOutput schedule;
+  DocumentServices scheduleServices{messages, shell, userData, schedule};
+  request.Kind = DocumentKind::MaterialSchedule;
+  const DocumentResult scheduleResult = WriteSpreadsheetDocument(request, BuiltInCatalogues(), scheduleServices);
   ASSERT_EQ(listResult.Outcome, DocumentOutcome::Opened);
-  ASSERT_EQ(specificationResult.Outcome, DocumentOutcome::Opened);
+  ASSERT_EQ(scheduleResult.Outcome, DocumentOutcome::Opened);
 
   const auto listSheets = testing::ReadXlsx(listResult.Path);
   ASSERT_GE(listSheets.size(), 2u);
@@ -196,16 +195,16 @@ TEST_F(DocumentTest, BothWorkbooksReadBack) {
   EXPECT_EQ(listSheets[1].Cells.at("K44"), "Котельная");
   EXPECT_EQ(listSheets[0].Cells.at("A2"), "Изолируемые оборудование, трубопровод");
 
-  const auto specificationSheets = testing::ReadXlsx(specificationResult.Path);
-  ASSERT_EQ(specificationSheets.size(), 1u);
-  EXPECT_EQ(specificationSheets[0].Cells.at("A5"), "1");
-  EXPECT_EQ(specificationSheets[0].Cells.at("C5"), "KALDERON\nCTO 31862740-002-2009");
-  EXPECT_EQ(specificationSheets[0].Cells.at("K5"), "100");
-  EXPECT_EQ(specificationSheets[0].Cells.at("H37"), "Проект № 12-07/Т");
-  EXPECT_EQ(specificationSheets[0].Cells.at("P43"), "1");
-  EXPECT_EQ(specificationSheets[0].Cells.at("A1"), "Поз.");
-  EXPECT_NE(std::find(specificationSheets[0].Merges.begin(), specificationSheets[0].Merges.end(), "F5:I6"),
-            specificationSheets[0].Merges.end());
+  const auto scheduleSheets = testing::ReadXlsx(scheduleResult.Path);
+  ASSERT_EQ(scheduleSheets.size(), 1u);
+  EXPECT_EQ(scheduleSheets[0].Cells.at("A5"), "1");
+  EXPECT_EQ(scheduleSheets[0].Cells.at("C5"), "KALDERON\nCTO 31862740-002-2009");
+  EXPECT_EQ(scheduleSheets[0].Cells.at("K5"), "100");
+  EXPECT_EQ(scheduleSheets[0].Cells.at("H37"), "Проект № 12-07/Т");
+  EXPECT_EQ(scheduleSheets[0].Cells.at("P43"), "1");
+  EXPECT_EQ(scheduleSheets[0].Cells.at("A1"), "Поз.");
+  EXPECT_NE(std::find(scheduleSheets[0].Merges.begin(), scheduleSheets[0].Merges.end(), "F5:I6"),
+            scheduleSheets[0].Merges.end());
   std::filesystem::remove_all(folder);
 }
 

@@ -20,7 +20,7 @@ const PageRule kPages = {.StartRow = 3,
 
 }  // namespace
 
-FilledWorkbook FillSpecification(const std::vector<MaterialRow>& rows, const DocumentTitle& title) {
+FilledWorkbook FillMaterialSchedule(const std::vector<MaterialRow>& rows, const DocumentTitle& title) {
   const std::vector<MaterialRow> merged = MergeByName(rows);
   FilledWorkbook result;
   result.Positions = static_cast<int>(merged.size());

@@ -1,4 +1,4 @@
-// The specification's form: the column headings of a specification of
+// The materials schedule's form: the column headings of a schedule of
 // materials, the large title block on its first sheet and the small one on
 // the others.
 #include "workbook/form_description.h"
