@@ -41,6 +41,8 @@ TEST(DetailLines, RefusedCountsPointAtTheirField) {
       {6, "2,5", "", false, "Введите положительное вещественное значение !"},
       {0, "100000", "", false, "Количество деталей не может превышать 10000 шт. !"},
       {4, "1", "20000", true, "Диаметр перехода не может превышать 10000 мм !"},
+      // A re-edit reads the size as digits and a comma: 1E-7 would come back as 1.
+      {5, "1", "1E-7", true, "Введите положительное вещественное значение !"},
   };
   for (const Case& c : cases) {
     RecordingMessageBoxes messages;
