@@ -33,7 +33,9 @@ TEST(Cp1251, OnlyWellFormedUtf8Decodes) {
   // and a cut sequence: each byte becomes a "?", none a separator or markup.
   for (const std::string bad : {"\xC0\x8A", "\xC0\x89", "\xC0\x80", "\xC0\xBC", "\xE0\x80\xBC", "\xF0\x80\x80\xBC",
                                 "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xE2\x82"}) {
-    EXPECT_EQ(Utf8ToCp1251("a" + bad + "<"), "a" + std::string(bad.size(), '?') + "<") << bad;
+    EXPECT_EQ(Utf8ToCp1251(std::string("a").append(bad).append("<")),
+              std::string("a").append(bad.size(), '?').append("<"))
+        << bad;
   }
   // The well-formed edges stay one character each.
   EXPECT_EQ(Utf8ToCp1251("\xC2\xB6\xE0\xA0\x80\xED\x9F\xBF\xF4\x8F\xBF\xBF"), "\xB6???");

@@ -59,10 +59,7 @@ TEST(DetailLines, RefusedCountsPointAtTheirField) {
   }
   // The limits themselves pass; a reducer takes every size an object takes.
   RecordingMessageBoxes messages;
-  DetailEntry entry;
-  entry.Counts[0] = "10000";
-  entry.Counts[4] = "1";
-  entry.Sizes[4] = "100000";
+  const DetailEntry entry{{"10000", "", "", "", "1", "", ""}, {"", "", "", "", "100000", "", ""}};
   const DetailOutcome outcome = ApplyDetailEntry(entry, messages);
   EXPECT_EQ(outcome.DetailCount, 3);
   EXPECT_EQ(outcome.Slots[4], "Переход концентрический  [ 1 шт; на 100000 мм]");
