@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "recording_spreadsheet.h"
+#include "scoped_locale.h"
 #include "xlsx_output.h"
 #include "xlsx_reader.h"
 
@@ -121,6 +122,32 @@ TEST(XlsxOutput, WritesAWorkbookThatReadsBack) {
   EXPECT_EQ(sheets[0].Cells.at("K40").size(), 32767u * 2);
   EXPECT_NE(std::find(sheets[0].Merges.begin(), sheets[0].Merges.end(), "A7:S7"), sheets[0].Merges.end());
   std::filesystem::remove(path);
+}
+
+TEST(XlsxOutput, NumbersKeepTheirPointUnderTheRussianLocale) {
+  WorkbookModel model;
+  model.Sheet(1).SetNumber(9, 14, 2.1);
+  model.Sheet(1).SetNumber(11, 14, 0.75);
+  const auto written = [&model](const std::string& name) {
+    const std::string path = (std::filesystem::temp_directory_path() / name).string();
+    XlsxOutput output;
+    EXPECT_EQ(WriteWorkbook(MontDotForm(), model, output, path), WorkbookWriteResult::Written);
+    auto sheets = testing::ReadXlsx(path);
+    std::filesystem::remove(path);
+    return sheets;
+  };
+  const auto inC = written("xlsx_output_c.xlsx");
+  const testing::ScopedLocale russian(testing::kRussianLocale);
+  ASSERT_TRUE(russian.IsSet()) << russian.Missing();
+  const auto inRussian = written("xlsx_output_ru.xlsx");
+
+  ASSERT_EQ(inRussian.size(), 1u);
+  EXPECT_EQ(inRussian[0].Numbers.at("N9"), "2.1");
+  EXPECT_EQ(inRussian[0].Numbers.at("N11"), "0.75");
+  // Column widths, row heights and margins are fractions too.
+  EXPECT_EQ(inRussian[0].Xml.find(','), std::string::npos);
+  ASSERT_EQ(inC.size(), 1u);
+  EXPECT_EQ(inRussian[0].Xml, inC[0].Xml);
 }
 
 }  // namespace
