@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine_inputs.h"
+#include "grid/grid_navigation.h"
 #include "kind_picker.h"
 #include "recording_message_boxes.h"
 
@@ -142,13 +143,58 @@ TEST_F(CalculationRunSession, RunRemembersItsInputsAndReleasesTheChosenCoefficie
   EXPECT_EQ(session.Variables.Find("Ti_")->RememberedText, "KALDERON Vardo");
 }
 
-TEST_F(CalculationRunSession, ColdSignStopLeavesTheRunOpen) {
+TEST_F(CalculationRunSession, ColdSignStopRemembersNothing) {
   session.CalcKindCode = 21121;
   session.Grid.SetCell(session.Variables.VariableRow("Tb"), "5");
   session.Grid.SetCell(session.Variables.VariableRow("QL"), "5");
   RunCalculation(session, engine);
-  EXPECT_EQ(session.CalkTag, 1);
   EXPECT_EQ(session.Variables.Find("Tb")->RememberedText, "");
+}
+
+// A calculation screen with the real engine, on which the user enters values
+// with the mouse: a click on the cell, then the value.
+class CalculationRunByMouse : public ::testing::Test {
+ protected:
+  void SetUp() override { session.Engine = &engine; }
+
+  void Choose(int kind) {
+    session.PageTag = kind / 10000 == 5 ? 4 : kind / 10000;
+    PickCalcKind(session, kind, [] {});
+  }
+  void ClickAndType(const std::string& name, const std::string& text) {
+    const int row = session.Variables.VariableRow(name);
+    SetGridRow(session, row);
+    session.Grid.SetCell(row, text);
+  }
+
+  testing::RecordingMessageBoxes messages;
+  CalcSession session{messages};
+  CalculationEngine engine{session};
+};
+
+TEST_F(CalculationRunByMouse, AfterTheSignWarningTheGridDerivesAgain) {
+  // A cold tank: a positive norm at 40 °C first; then the user mends the
+  // temperature and the norm and presses again. The run takes the
+  // conductivity of a cold substance and sizes as a fresh run does.
+  HeadlessInputs in;
+  in.KindCode = 52121;
+  in.Texts = {{"Tb", "40"}, {"Qf", "40"}};
+  Choose(in.KindCode);
+  FillGrid(session, in);
+  RunCalculation(session, engine);
+  ASSERT_EQ(messages.Shown.size(), 1u);
+  ASSERT_EQ(messages.Shown[0].Text,
+            "Для этого типа расчета необходимо указать\rотрицательное значение теплового потока !");
+
+  ClickAndType("Tb", "10");
+  ClickAndType("Qf", "-8");
+  RunCalculation(session, engine);
+  in.Texts = {{"Tb", "10"}, {"Qf", "-8"}};
+  HeadlessResult fresh = RunHeadless(in);
+  EXPECT_DOUBLE_EQ(fresh.Values["Liz"], 0.035);
+  EXPECT_EQ(session.Variables.GetVariable("Liz"), fresh.Values["Liz"]);
+  EXPECT_EQ(session.Variables.GetVariable("Wiz"), fresh.Values["Wiz"]);
+  EXPECT_EQ(fresh.Values["Wiz"], 50);
 }
 
 }  // namespace
