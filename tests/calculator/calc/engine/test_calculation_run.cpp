@@ -197,5 +197,30 @@ TEST_F(CalculationRunByMouse, AfterTheSignWarningTheGridDerivesAgain) {
   EXPECT_EQ(fresh.Values["Wiz"], 50);
 }
 
+TEST_F(CalculationRunByMouse, TheValueMendedAfterAFailedCheckDerivesAgain) {
+  // Too cold for a heating pipe: the check takes the user to the row of the
+  // substance's temperature, where the value is mended and "Расчет" pressed.
+  HeadlessInputs in = PipeInputs(11111);
+  in.Texts.erase("Liz");
+  in.Texts.erase("An");
+  in.Texts["Tb"] = "10";
+  in.Texts["QL"] = "40";
+  Choose(in.KindCode);
+  FillGrid(session, in);
+  RunCalculation(session, engine);
+  ASSERT_EQ(messages.Shown.size(), 1u);
+  ASSERT_EQ(session.Grid.CurrentRow, session.Variables.VariableRow("Tb"));
+
+  session.Grid.SetCell(session.Grid.CurrentRow, "90");
+  RunCalculation(session, engine);
+  in.Texts["Tb"] = "90";
+  HeadlessResult fresh = RunHeadless(in);
+  EXPECT_DOUBLE_EQ(fresh.Values["Liz"], 0.048);
+  EXPECT_EQ(session.Variables.GetVariable("Liz"), fresh.Values["Liz"]);
+  EXPECT_EQ(session.Variables.GetVariable("An"), fresh.Values["An"]);
+  EXPECT_EQ(session.Variables.GetVariable("Wiz"), fresh.Values["Wiz"]);
+  EXPECT_EQ(messages.Shown.size(), 1u);
+}
+
 }  // namespace
 }  // namespace ovalto
