@@ -73,7 +73,7 @@ void PickCalcKind(CalcSession& session, int code, const std::function<void()>& s
   for (VariableRecord& record : session.Variables.Records()) record.Mark = 0;
 
   switchView();
-  const DerivationAction action(session);
+  const UserAction action(session.Messages);
   BuildInputGrid(session);
   SetGridRow(session, 0);
   SelectNextInputRow(session, true);

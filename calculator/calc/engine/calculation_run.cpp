@@ -91,6 +91,8 @@ RunEnd CheckAndCalculate(CalcSession& session, CalculationEngine& engine) {
 }  // namespace
 
 bool RunCalculation(CalcSession& session, CalculationEngine& engine, const std::function<void(bool busy)>& busy) {
+  // The press is one action, however many rows its first time steps through.
+  const UserAction press(session.Messages);
   VariableTable& variables = session.Variables;
   SelectNextInputRow(session, true);
   if (session.CbarTag != session.CalcKindCode) {

@@ -166,6 +166,7 @@ class CalculationRunByMouse : public ::testing::Test {
     SetGridRow(session, row);
     session.Grid.SetCell(row, text);
   }
+  std::size_t Boxes() const { return messages.Shown.size() + messages.RaisedErrors.size(); }
 
   testing::RecordingMessageBoxes messages;
   CalcSession session{messages};
@@ -220,6 +221,24 @@ TEST_F(CalculationRunByMouse, TheValueMendedAfterAFailedCheckDerivesAgain) {
   EXPECT_EQ(session.Variables.GetVariable("An"), fresh.Values["An"]);
   EXPECT_EQ(session.Variables.GetVariable("Wiz"), fresh.Values["Wiz"]);
   EXPECT_EQ(messages.Shown.size(), 1u);
+}
+
+TEST_F(CalculationRunByMouse, OnePressShowsOneBoxHoweverManyRowsItSteps) {
+  // The first press steps through every row; each row left derives what
+  // lies below it, and each derivation here fails.
+  Choose(11125);
+  ClickAndType("Tb", "1E308");
+  ASSERT_EQ(Boxes(), 0u);
+  RunCalculation(session, engine);
+  EXPECT_EQ(Boxes(), 1u);
+
+  Choose(31313);
+  ClickAndType("Tb", "-0");
+  ClickAndType("Vla", "-5");
+  messages.Shown.clear();
+  messages.RaisedErrors.clear();
+  RunCalculation(session, engine);
+  EXPECT_EQ(Boxes(), 1u);
 }
 
 }  // namespace
