@@ -2,14 +2,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QStandardPaths>
 #include <QThread>
-#include <QTranslator>
 
 #include "desktop_folder.h"
 #include "payload_resource.h"
+#include "qt_translations.h"
 #include "qt_user_data.h"
 #include "setup_window.h"
 
@@ -27,11 +25,7 @@ int main(int argc, char** argv) {
   QApplication::setFont(font);
   // The folder browse is Qt's own dialog: in Russian, like the rest of the window, wherever the
   // desktop has Qt's translations.
-  QTranslator qtTexts;
-  if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&qtTexts);
-  }
+  ovalto::InstallRussianQtTexts();
 
   ovalto::QtMessageBoxes messages(setup::InstallerMessageTexts());
   ovalto::IniUserDataStore userData;
