@@ -109,6 +109,9 @@ ChartPanel::ChartPanel(QWidget* parent) : QWidget(parent) {
   DIAG_->setToolTip(QStringLiteral("Закрыть диаграмму"));
   chart_->setToolTip(DIAG_->toolTip());
   DIAG_->setFrameShape(QFrame::NoFrame);
+  // A click closes the chart and leaves the keyboard where it was: taking the
+  // focus would leave the grid, whose exit locks the report again.
+  DIAG_->setFocusPolicy(Qt::NoFocus);
   DIAG_->viewport()->installEventFilter(this);
   hide();
 }

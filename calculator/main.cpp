@@ -1,8 +1,10 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "main_window.h"
 #include "qt_message_box.h"
 #include "qt_shell.h"
+#include "qt_translations.h"
 #include "qt_user_data.h"
 
 int main(int argc, char** argv) {
@@ -13,6 +15,13 @@ int main(int argc, char** argv) {
   QFont font = QApplication::font();
   font.setPointSize(8);
   QApplication::setFont(font);
+<<<<<<< HEAD
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/program_icon.png")));
+=======
+  // Qt's standard pieces (the text fields' context menu, the calendar) speak
+  // Russian like the rest of the window.
+  ovalto::InstallRussianQtTexts();
+>>>>>>> issue-21
 
   ovalto::QtMessageBoxes messages;
   ovalto::QtShell shell;

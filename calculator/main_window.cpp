@@ -177,9 +177,10 @@ void TfMain::CreateProjectScreens() {
 
 void TfMain::FormCreate() {
   setWindowTitle(QStringLiteral("Ovalto 4.77c"));
-  // Every screen places its controls for the laid-out size; a smaller window
-  // would cut off the calculation's tool bar and the start screen's buttons.
-  setMinimumSize(kWindowWidth, kWindowHeight);
+  // A fixed frame, as every screen places its controls for the laid-out
+  // size: a smaller window would cut off the calculation's tool bar and the
+  // start screen's buttons. Window managers offer no maximising for it.
+  setFixedSize(kWindowWidth, kWindowHeight);
 }
 
 bool TfMain::eventFilter(QObject* watched, QEvent* event) {

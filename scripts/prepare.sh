@@ -3,7 +3,7 @@
 
 OVALTO_PACKAGES=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-charts-dev libgl-dev
+  qt6-base-dev qt6-charts-dev qt6-translations-l10n libgl-dev
   libjpeg-dev zlib1g-dev libxlsxwriter-dev
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev

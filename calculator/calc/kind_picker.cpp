@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "grid/grid_build.h"
+#include "grid/grid_editors.h"
 #include "grid/grid_navigation.h"
 #include "kinds/calc_kind_setup.h"
 #include "kinds/calc_kinds.h"
@@ -73,11 +74,14 @@ void PickCalcKind(CalcSession& session, int code, const std::function<void()>& s
   for (VariableRecord& record : session.Variables.Records()) record.Mark = 0;
 
   switchView();
-  const DerivationAction action(session);
+  const UserAction action(session.Messages);
   BuildInputGrid(session);
   SetGridRow(session, 0);
   SelectNextInputRow(session, true);
   if (IsIndoorKind(session) == 1) session.Variables.SetVariable("Tn", "!", kIndoorTemperature);
+  // The ambient and the wind that the last kind took from a settlement still
+  // shown are not this kind's: it takes them as if the user chose it again.
+  if (grid.cbNP.Visible && grid.cbNP.ItemIndex >= 0) cbNPChange(session);
   grid.cbWI.Tag = session.Variables.VariableRow(session.SoughtVariable);
   if (grid.cbWI.ItemIndex == 0) grid.cbWI.Tag = -grid.cbWI.Tag;
   ShowCalcKindName(session);

@@ -1,7 +1,9 @@
 #include "project_editor.h"
 
+#include <QCalendarWidget>
 #include <QEvent>
 #include <QFormLayout>
+#include <QLocale>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -45,6 +47,11 @@ ProjectEditor::ProjectEditor(MessageBoxes& messages, QWidget* parent) : QWidget(
   Date1->setObjectName(QStringLiteral("Date1"));
   Date1->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
   Date1->setCalendarPopup(true);
+  // The calendar names months and days in Russian whatever the desktop's
+  // language; it is a window of its own and takes no locale from the field.
+  const QLocale russian(QLocale::Russian, QLocale::Russia);
+  Date1->setLocale(russian);
+  Date1->calendarWidget()->setLocale(russian);
   Edit3 = FieldEdit("Edit3", 0, this);
   Edit2 = FieldEdit("Edit2", static_cast<int>(kDeveloperLength), this);
   Memo1 = new QPlainTextEdit(this);

@@ -40,8 +40,17 @@ void SetTitles(CalcSession& session, ChartData& chart) {
     chart.Series[1].Title = "стоимость изоляционной конструкции";
     chart.Series[2].Title = "стоимость тепловых потерь";
   } else if (IsOneOf(scheme, {11111, 11121, 11211, 11221, 31211, 31221, 31311, 31321})) {
-    set("ТЕПЛОВОЙ ПОТОК, Вт/м", "Тепловой поток, Вт/м", "тепловой поток, Вт/м");
-    chart.Series[2].Title = ValueTitle(session, "QL", " Вт/м");
+    // A pipe and a round duct lose their heat per metre of length, a tank's
+    // wall and a rectangular duct's side per square metre of surface.
+    const int shape = ObjectShape(session);
+    if (shape == kShapeTank || shape == kShapeRectangularDuct) {
+      set("ПЛОТНОСТЬ ТЕПЛОВОГО ПОТОКА, Вт/м2", "Плотность теплового потока, Вт/м2",
+          "плотность теплового потока, Вт/м2");
+      chart.Series[2].Title = ValueTitle(session, ListHasVariable(session.VariableList, "Qf") ? "Qf" : "QL", " Вт/м2");
+    } else {
+      set("ТЕПЛОВОЙ ПОТОК, Вт/м", "Тепловой поток, Вт/м", "тепловой поток, Вт/м");
+      chart.Series[2].Title = ValueTitle(session, "QL", " Вт/м");
+    }
   } else if (IsOneOf(scheme, {11112, 11212})) {
     set("Температура поверхности, " + degrees, "Температура поверхности," + degrees,
         "Температура поверхности," + degrees);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QMouseEvent>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
@@ -87,6 +88,24 @@ TEST_F(ChartPanelTest, AClickOnTheChartClosesIt) {
   QApplication::sendEvent(panel()->DIAG()->viewport(), &click);
   EXPECT_TRUE(panel()->isHidden());
   EXPECT_EQ(panel()->Tag, 0);
+}
+
+TEST_F(ChartPanelTest, ClosingTheChartLeavesTheOutputsAsTheRunLeftThem) {
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  Calculate("40");
+  window.findChild<QWidget*>("SG")->setFocus();  // the keyboard in the grid, as after typing
+  ASSERT_TRUE(window.findChild<QWidget*>("SG")->isAncestorOf(QApplication::focusWidget()));
+
+  window.bbDiagClick();
+  QTest::mouseClick(panel()->DIAG()->viewport(), Qt::LeftButton, {}, QPoint(50, 50));
+  ASSERT_TRUE(panel()->isHidden());
+  for (const char* name : {"bbDiag", "bbPrnt", "bbExcel"}) EXPECT_TRUE(Enabled(name)) << name;
+
+  window.bbDiagClick();
+  QTest::mouseClick(window.findChild<QWidget*>("bbDiag"), Qt::LeftButton);
+  ASSERT_TRUE(panel()->isHidden());
+  for (const char* name : {"bbDiag", "bbPrnt", "bbExcel"}) EXPECT_TRUE(Enabled(name)) << name;
 }
 
 TEST_F(ChartPanelTest, EveryFullRunRedrawsTheOpenChart) {

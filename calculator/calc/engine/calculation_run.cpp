@@ -49,9 +49,50 @@ void StepThroughGrid(CalcSession& session) {
   }
 }
 
+// The grid derives nothing while a run steps through it and checks its
+// inputs. Every way the run ends lets the grid derive again.
+class CalculatingMark {
+ public:
+  explicit CalculatingMark(CalcSession& session) : session_(session) { session_.CalkTag = 1; }
+  ~CalculatingMark() { session_.CalkTag = 0; }
+  CalculatingMark(const CalculatingMark&) = delete;
+  CalculatingMark& operator=(const CalculatingMark&) = delete;
+
+ private:
+  CalcSession& session_;
+};
+
+// The check, the engine's full run and the sign rule of the cold kinds. A
+// failed check or a failed run has said what is wrong; no thickness was
+// computed, so neither the sign rule nor the thickness messages follow.
+enum class RunEnd { Completed, Failed, WrongSign };
+
+RunEnd CheckAndCalculate(CalcSession& session, CalculationEngine& engine) {
+  const CalculatingMark calculating(session);
+  try {
+    if (engine.ValidateInputs(true) != kAllInputsValid) return RunEnd::Failed;
+    RunScheme(session, engine.State, "");
+  } catch (const CalculationFailure& failure) {
+    session.Messages.Show(MessageType::Warning, failure.what(), kButtonCancel);
+    return RunEnd::Failed;
+  }
+  if (IsColdHeatFlowKind(session.CalcKindCode)) {
+    const double norm = session.Variables.GetVariable(ListHasVariable(session.VariableList, "QL") ? "QL" : "Qf");
+    if (norm >= 0) {
+      session.Messages.Show(MessageType::Warning,
+                            "Для этого типа расчета необходимо указать\rотрицательное значение теплового потока !",
+                            kButtonCancel);
+      return RunEnd::WrongSign;
+    }
+  }
+  return RunEnd::Completed;
+}
+
 }  // namespace
 
 bool RunCalculation(CalcSession& session, CalculationEngine& engine, const std::function<void(bool busy)>& busy) {
+  // The press is one action, however many rows its first time steps through.
+  const UserAction press(session.Messages);
   VariableTable& variables = session.Variables;
   SelectNextInputRow(session, true);
   if (session.CbarTag != session.CalcKindCode) {
@@ -60,29 +101,10 @@ bool RunCalculation(CalcSession& session, CalculationEngine& engine, const std::
     if (busy) busy(false);
     session.CbarTag = session.CalcKindCode;
   }
-  session.CalkTag = 1;
 
-  // A failed check or a failed run has said what is wrong; no thickness
-  // was computed, so neither the sign rule nor the thickness messages follow.
-  bool completed = false;
-  try {
-    completed = engine.ValidateInputs(true) == kAllInputsValid;
-    if (completed) RunScheme(session, engine.State, "");
-  } catch (const CalculationFailure& failure) {
-    completed = false;
-    session.Messages.Show(MessageType::Warning, failure.what(), kButtonCancel);
-  }
-
-  if (completed && IsColdHeatFlowKind(session.CalcKindCode)) {
-    const double norm = variables.GetVariable(ListHasVariable(session.VariableList, "QL") ? "QL" : "Qf");
-    if (norm >= 0) {
-      session.Messages.Show(MessageType::Warning,
-                            "Для этого типа расчета необходимо указать\rотрицательное значение теплового потока !",
-                            kButtonCancel);
-      return false;
-    }
-  }
-  session.CalkTag = 0;
+  const RunEnd end = CheckAndCalculate(session, engine);
+  if (end == RunEnd::WrongSign) return false;
+  const bool completed = end == RunEnd::Completed;
   session.Grid.bbGetKT.Tag = 0;
 
   // The values of this run become the defaults the grid shows next time.

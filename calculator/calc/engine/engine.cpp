@@ -126,10 +126,7 @@ void CalculationEngine::CalculateScheme(const std::string& derivedName) {
   try {
     RunScheme(session_, State, derivedName);
   } catch (const CalculationFailure& failure) {
-    if (session_.DerivationActions == 0 || !session_.DerivationFailureShown) {
-      session_.Messages.ShowRaisedError(failure.what());
-    }
-    session_.DerivationFailureShown = true;
+    session_.Messages.ShowRaisedError(failure.what());
   }
 }
 

@@ -326,7 +326,9 @@ int ValidateInputs(CalcSession& session, OutputControls& outputs, bool showMessa
     }
     if (showMessages) {
       if (record.InputKind == 0) {
-        session.Grid.CurrentRow = record.GridRow;
+        // The user is taken to the row to mend it: leaving it again derives
+        // what lies below it, as after any row the user moved to.
+        session.Grid.CurrentRow = session.Grid.Tag = record.GridRow;
         Focus(session, nullptr);
       } else if (record.InputKind == 12) {
         Focus(session, &session.Grid.cbVD);

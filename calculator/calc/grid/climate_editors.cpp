@@ -32,7 +32,7 @@ std::optional<double> DesignTemperature(CalcSession& session, const ClimateRecor
 // the user took from the dialog stays (the engine keeps it).
 void DeriveOuterCoefficient(CalcSession& session) {
   if (session.CalkTag != 0 || !session.Engine || session.Variables.VariableRow("An") <= 0) return;
-  const DerivationAction action(session);
+  const UserAction action(session.Messages);
   if (session.Engine->ValidateInputs(false) >= 4) session.Engine->CalculateScheme("An");
 }
 

@@ -48,7 +48,7 @@ constexpr std::array<int, 2> kInsulationAndSurface = {VariableIndex("Liz"), Vari
 void SGExit(CalcSession& session) {
   GridModel& grid = session.Grid;
   if (session.CalkTag == 0) {
-    const DerivationAction action(session);
+    const UserAction action(session.Messages);
     if (grid.cbTI.Visible && grid.Tag < session.Variables.VariableRow("Ti_")) OfferInsulationLines(session);
     const int valid = session.Engine->ValidateInputs(false);
     if (valid >= 2) DeriveBelow(session, kSubstanceAndAir);

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "message_box.h"
+#include "state/action_messages.h"
 #include "state/grid_model.h"
 #include "state/variable_table.h"
 
@@ -25,26 +25,12 @@ struct KindLabelState {
 
 constexpr int kCalcKindCount = 54;
 
-struct CalcSession;
-
-// Marks one action of the user that derives inputs, for as long as it lives.
-class DerivationAction {
- public:
-  explicit DerivationAction(CalcSession& session);
-  ~DerivationAction();
-  DerivationAction(const DerivationAction&) = delete;
-  DerivationAction& operator=(const DerivationAction&) = delete;
-
- private:
-  CalcSession& session_;
-};
-
 struct CalcSession {
-  explicit CalcSession(MessageBoxes& messages) : Messages(messages), Variables(Grid, messages) {}
+  explicit CalcSession(MessageBoxes& desktop) : Messages(desktop), Variables(Grid, Messages) {}
   CalcSession(const CalcSession&) = delete;
   CalcSession& operator=(const CalcSession&) = delete;
 
-  MessageBoxes& Messages;
+  ActionMessages Messages;  // the desktop's boxes, one an action of the user
   GridModel Grid;
   VariableTable Variables;
 
@@ -65,11 +51,6 @@ struct CalcSession {
   bool CalkEnabled = false;                               // "Расчет" is offered only while the grid has rows
   std::array<KindLabelState, kCalcKindCount> KindLabels;  // in the order of CalcKinds()
 
-  // One action of the user (a pick, a list choice, leaving a row) derives
-  // several inputs; when they fail, it shows one box, not one for each.
-  int DerivationActions = 0;  // depth of the actions under way
-  bool DerivationFailureShown = false;
-
   // The input check runs on every row the user leaves and mostly finds the
   // texts as it read them before: the last text of each variable and the
   // number it held.
@@ -85,11 +66,5 @@ struct CalcSession {
   // Asks the window to move the focus to that editor (null: to the grid).
   std::function<void(const EditorState* editor)> FocusRequested;
 };
-
-inline DerivationAction::DerivationAction(CalcSession& session) : session_(session) {
-  if (session_.DerivationActions++ == 0) session_.DerivationFailureShown = false;
-}
-
-inline DerivationAction::~DerivationAction() { --session_.DerivationActions; }
 
 }  // namespace ovalto

@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/calculation_run.h"
 #include "engine/engine.h"
+#include "grid/grid_editors.h"
 #include "grid/grid_navigation.h"
 #include "grid/input_editors.h"
 #include "kind_session.h"
+#include "kinds/calc_kinds.h"
 #include "kinds/kind_markers.h"
+#include "tables/climate_tables.h"
 
 namespace ovalto {
 namespace {
@@ -138,6 +142,61 @@ TEST(KindPickerRemembered, LeavingTheGridShowsAtMostOneFailedDerivation) {
     messages.RaisedErrors.clear();
     SetGridRow(session, row);
     EXPECT_LE(messages.RaisedErrors.size(), 1u) << row;
+  }
+}
+
+// A settlement of the climate table by what it gives: a wind and every
+// temperature, or a wind but no annual mean, which the heat-flow kinds need.
+const ClimateRecord* SettlementWith(bool annualMean) {
+  for (const ClimateRecord& row : ClimateTable()) {
+    const WindRecord* wind = FindWindRow(row.Region, row.Settlement);
+    if (wind && wind->WindSpeed2 > 0 && row.AnnualMeanTemp.has_value() == annualMean && row.HeatingMeanTemp &&
+        row.WinterDesignTemp && (row.SummerTemp || !annualMean)) {
+      return &row;
+    }
+  }
+  return nullptr;
+}
+
+TEST(KindPickerSettlement, APickTakesTheShownSettlementsClimateAsChoosingItAgain) {
+  testing::RecordingMessageBoxes messages;
+  CalcSession session{messages};
+  CalculationEngine engine{session};
+  session.Engine = &engine;
+  GridModel& grid = session.Grid;
+  grid.cbRG.Items = RegionListItems();
+  const auto choose = [&](int code) {
+    static constexpr int kPageOfSystem[] = {0, 1, 2, 3, 0, 4};
+    session.PageTag = kPageOfSystem[code / 10000];
+    PickCalcKind(session, code, [] {});
+  };
+  const auto cell = [&](const char* name) {
+    const int row = session.Variables.VariableRow(name);
+    return row > 0 ? grid.Values[static_cast<std::size_t>(row)] : std::string("(hidden)");
+  };
+
+  for (const ClimateRecord* place : {SettlementWith(true), SettlementWith(false)}) {
+    ASSERT_NE(place, nullptr) << "the climate table lacks such a settlement";
+    for (const CalcKind& before : CalcKinds()) {
+      // The user calculates one kind in the place, then picks another.
+      choose(before.Code);
+      grid.cbRG.SelectText(std::string(place->Region));
+      cbRGChange(session);
+      grid.cbNP.SelectText(std::string(place->Settlement));
+      cbNPChange(session);
+      RunCalculation(session, engine);
+      for (const CalcKind& after : CalcKinds()) {
+        if (after.Code == before.Code) continue;
+        choose(before.Code);
+        choose(after.Code);
+        ASSERT_EQ(grid.cbNP.Text, place->Settlement);
+        const std::string tn = cell("Tn");
+        const std::string w = cell("W");
+        cbNPChange(session);
+        ASSERT_EQ(tn, cell("Tn")) << before.Code << " then " << after.Code << " in " << place->Settlement;
+        ASSERT_EQ(w, cell("W")) << before.Code << " then " << after.Code << " in " << place->Settlement;
+      }
+    }
   }
 }
 

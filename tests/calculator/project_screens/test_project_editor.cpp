@@ -1,5 +1,8 @@
 #include "project_editor.h"
 
+#include <QCalendarWidget>
+#include <QLocale>
+
 #include <gtest/gtest.h>
 
 #include "project_folder.h"
@@ -25,6 +28,18 @@ TEST_F(EditorTest, NewProjectHasTodayAndTheFirstSystemSelected) {
   EXPECT_TRUE(editor.bb1->isEnabled());
   EXPECT_FALSE(editor.bbADS->isEnabled());
   EXPECT_TRUE(editor.bbDEL->isEnabled());
+}
+
+TEST(EditorCalendar, TheDatesCalendarSpeaksRussianOnAnyDesktop) {
+  const QLocale desktop;
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  testing::RecordingMessageBoxes messages;
+  ProjectEditor editor{messages};
+  const QLocale calendar = editor.Date1->calendarWidget()->locale();
+  QLocale::setDefault(desktop);
+  EXPECT_EQ(calendar.standaloneMonthName(12), "декабрь");
+  EXPECT_EQ(calendar.dayName(1, QLocale::ShortFormat), "пн");
+  EXPECT_EQ(calendar.firstDayOfWeek(), Qt::Monday);
 }
 
 TEST_F(EditorTest, StoredProjectFillsTheFieldsAndComesBackFromTheForm) {

@@ -81,6 +81,28 @@ TEST_F(ChartDataTest, DuctKindsPlotTheDuctStepsOnly) {
   EXPECT_FALSE(chart.Series[1].Title) << "not set: the line keeps its earlier title";
 }
 
+TEST_F(ChartDataTest, TanksAndRectangularDuctsPlotTheHeatFlowPerSquareMetre) {
+  const ChartData tank = ChartAfterRun(11221, 5, [&] { session.Variables.SetVariable("Qf", "!", 17.3); });
+  EXPECT_EQ(tank.Title, "ПЛОТНОСТЬ ТЕПЛОВОГО ПОТОКА, Вт/м2");
+  EXPECT_EQ(tank.LeftAxisTitle, "Плотность теплового потока, Вт/м2");
+  EXPECT_EQ(tank.Series[0].Title, "плотность теплового потока, Вт/м2");
+  EXPECT_EQ(tank.Series[2].Title, "17,3 Вт/м2") << "the tank's norm, not the pipe's";
+
+  // A rectangular duct's side is a flat wall; its norm is named "QL".
+  const ChartData duct = ChartAfterRun(31311, 5, [&] { session.Variables.SetVariable("QL", "!", 25); });
+  EXPECT_EQ(duct.Title, "ПЛОТНОСТЬ ТЕПЛОВОГО ПОТОКА, Вт/м2");
+  EXPECT_EQ(duct.Series[2].Title, "25 Вт/м2");
+
+  const std::vector<int> perSquareMetre = {11211, 11221, 31311, 31321, 52111, 52121, 52211};
+  for (const CalcKind& kind : CalcKinds()) {
+    if (kind.Code % 10 != 1) continue;  // the heat-flow kinds
+    const bool flat = std::count(perSquareMetre.begin(), perSquareMetre.end(), kind.Code) > 0;
+    const ChartData chart = ChartAfterRun(kind.Code, 5);
+    EXPECT_EQ(chart.LeftAxisTitle, flat ? "Плотность теплового потока, Вт/м2" : "Тепловой поток, Вт/м") << kind.Code;
+    EXPECT_TRUE(chart.Series[2].Title->ends_with(flat ? " Вт/м2" : " Вт/м")) << kind.Code;
+  }
+}
+
 TEST_F(ChartDataTest, TanksUseThePipeAndTankSteps) {
   const ChartData chart = ChartAfterRun(11211, 5);
   EXPECT_EQ(Xs(chart.Series[0]), kPipeSteps);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine_inputs.h"
+#include "grid/grid_navigation.h"
 #include "kind_picker.h"
 #include "recording_message_boxes.h"
 
@@ -142,13 +143,102 @@ TEST_F(CalculationRunSession, RunRemembersItsInputsAndReleasesTheChosenCoefficie
   EXPECT_EQ(session.Variables.Find("Ti_")->RememberedText, "KALDERON Vardo");
 }
 
-TEST_F(CalculationRunSession, ColdSignStopLeavesTheRunOpen) {
+TEST_F(CalculationRunSession, ColdSignStopRemembersNothing) {
   session.CalcKindCode = 21121;
   session.Grid.SetCell(session.Variables.VariableRow("Tb"), "5");
   session.Grid.SetCell(session.Variables.VariableRow("QL"), "5");
   RunCalculation(session, engine);
-  EXPECT_EQ(session.CalkTag, 1);
   EXPECT_EQ(session.Variables.Find("Tb")->RememberedText, "");
+}
+
+// A calculation screen with the real engine, on which the user enters values
+// with the mouse: a click on the cell, then the value.
+class CalculationRunByMouse : public ::testing::Test {
+ protected:
+  void SetUp() override { session.Engine = &engine; }
+
+  void Choose(int kind) {
+    session.PageTag = kind / 10000 == 5 ? 4 : kind / 10000;
+    PickCalcKind(session, kind, [] {});
+  }
+  void ClickAndType(const std::string& name, const std::string& text) {
+    const int row = session.Variables.VariableRow(name);
+    SetGridRow(session, row);
+    session.Grid.SetCell(row, text);
+  }
+  std::size_t Boxes() const { return messages.Shown.size() + messages.RaisedErrors.size(); }
+
+  testing::RecordingMessageBoxes messages;
+  CalcSession session{messages};
+  CalculationEngine engine{session};
+};
+
+TEST_F(CalculationRunByMouse, AfterTheSignWarningTheGridDerivesAgain) {
+  // A cold tank: a positive norm at 40 °C first; then the user mends the
+  // temperature and the norm and presses again. The run takes the
+  // conductivity of a cold substance and sizes as a fresh run does.
+  HeadlessInputs in;
+  in.KindCode = 52121;
+  in.Texts = {{"Tb", "40"}, {"Qf", "40"}};
+  Choose(in.KindCode);
+  FillGrid(session, in);
+  RunCalculation(session, engine);
+  ASSERT_EQ(messages.Shown.size(), 1u);
+  ASSERT_EQ(messages.Shown[0].Text,
+            "Для этого типа расчета необходимо указать\rотрицательное значение теплового потока !");
+
+  ClickAndType("Tb", "10");
+  ClickAndType("Qf", "-8");
+  RunCalculation(session, engine);
+  in.Texts = {{"Tb", "10"}, {"Qf", "-8"}};
+  HeadlessResult fresh = RunHeadless(in);
+  EXPECT_DOUBLE_EQ(fresh.Values["Liz"], 0.035);
+  EXPECT_EQ(session.Variables.GetVariable("Liz"), fresh.Values["Liz"]);
+  EXPECT_EQ(session.Variables.GetVariable("Wiz"), fresh.Values["Wiz"]);
+  EXPECT_EQ(fresh.Values["Wiz"], 50);
+}
+
+TEST_F(CalculationRunByMouse, TheValueMendedAfterAFailedCheckDerivesAgain) {
+  // Too cold for a heating pipe: the check takes the user to the row of the
+  // substance's temperature, where the value is mended and "Расчет" pressed.
+  HeadlessInputs in = PipeInputs(11111);
+  in.Texts.erase("Liz");
+  in.Texts.erase("An");
+  in.Texts["Tb"] = "10";
+  in.Texts["QL"] = "40";
+  Choose(in.KindCode);
+  FillGrid(session, in);
+  RunCalculation(session, engine);
+  ASSERT_EQ(messages.Shown.size(), 1u);
+  ASSERT_EQ(session.Grid.CurrentRow, session.Variables.VariableRow("Tb"));
+
+  session.Grid.SetCell(session.Grid.CurrentRow, "90");
+  RunCalculation(session, engine);
+  in.Texts["Tb"] = "90";
+  HeadlessResult fresh = RunHeadless(in);
+  EXPECT_DOUBLE_EQ(fresh.Values["Liz"], 0.048);
+  EXPECT_EQ(session.Variables.GetVariable("Liz"), fresh.Values["Liz"]);
+  EXPECT_EQ(session.Variables.GetVariable("An"), fresh.Values["An"]);
+  EXPECT_EQ(session.Variables.GetVariable("Wiz"), fresh.Values["Wiz"]);
+  EXPECT_EQ(messages.Shown.size(), 1u);
+}
+
+TEST_F(CalculationRunByMouse, OnePressShowsOneBoxHoweverManyRowsItSteps) {
+  // The first press steps through every row; each row left derives what
+  // lies below it, and each derivation here fails.
+  Choose(11125);
+  ClickAndType("Tb", "1E308");
+  ASSERT_EQ(Boxes(), 0u);
+  RunCalculation(session, engine);
+  EXPECT_EQ(Boxes(), 1u);
+
+  Choose(31313);
+  ClickAndType("Tb", "-0");
+  ClickAndType("Vla", "-5");
+  messages.Shown.clear();
+  messages.RaisedErrors.clear();
+  RunCalculation(session, engine);
+  EXPECT_EQ(Boxes(), 1u);
 }
 
 }  // namespace
