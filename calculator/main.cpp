@@ -15,13 +15,10 @@ int main(int argc, char** argv) {
   QFont font = QApplication::font();
   font.setPointSize(8);
   QApplication::setFont(font);
-<<<<<<< HEAD
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/program_icon.png")));
-=======
   // Qt's standard pieces (the text fields' context menu, the calendar) speak
   // Russian like the rest of the window.
   ovalto::InstallRussianQtTexts();
->>>>>>> issue-21
 
   ovalto::QtMessageBoxes messages;
   ovalto::QtShell shell;
