@@ -56,25 +56,46 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-// Decodes one UTF-8 sequence at text[i], advancing i; malformed bytes decode
-// as U+FFFD one byte at a time.
+// Decodes one UTF-8 sequence at text[i], advancing i. Only well-formed
+// UTF-8 decodes: an overlong form (C0 8A for a line feed, C0 BC for "<"), a
+// surrogate, a code point above U+10FFFF or a cut sequence would otherwise
+// smuggle separators and markup past the checks made on the UTF-8 text. Such
+// bytes decode as U+FFFD, one byte at a time.
 char32_t NextCodePoint(const std::string& text, std::size_t& i) {
   const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
   const unsigned char lead = byte(i);
-  int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-  if (length == 0 || i + length > text.size()) {
+  if (lead < 0x80) {
     ++i;
-    return 0xFFFD;
+    return lead;
   }
-  char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+  // The sequence length and the range of the second byte, which is where
+  // overlong forms, surrogates and too large code points show.
+  int length = 0;
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  }
+  const auto malformed = [&i] {
+    ++i;
+    return char32_t{0xFFFD};
+  };
+  if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) return malformed();
+  if (byte(i + 1) < low || byte(i + 1) > high) return malformed();
+  char32_t cp = lead & (0x7F >> length);
   for (int k = 1; k < length; ++k) {
-    if ((byte(i + k) & 0xC0) != 0x80) {
-      ++i;
-      return 0xFFFD;
-    }
+    if ((byte(i + k) & 0xC0) != 0x80) return malformed();
     cp = (cp << 6) | (byte(i + k) & 0x3F);
   }
-  i += length;
+  i += static_cast<std::size_t>(length);
   return cp;
 }
 

@@ -74,15 +74,11 @@ std::string FormatGeneral(double value) {
   int exponent = 0;
   std::from_chars(text.data() + ePos + (text[ePos + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
 
+  // Always positional: numbers are read back out of tree lines as runs of
+  // digits and commas, where "1E-7" would come back as 1.
   std::string out;
   if (negative) out += '-';
-  if (exponent >= kSignificantDigits || std::fabs(value) < 1e-5) {
-    out += digits[0];
-    if (digits.size() > 1) out.append(",").append(digits.substr(1));
-    char exponentText[8];
-    const auto end = std::to_chars(exponentText, exponentText + sizeof exponentText, exponent).ptr;
-    out.append("E").append(exponentText, static_cast<std::size_t>(end - exponentText));
-  } else if (exponent < 0) {
+  if (exponent < 0) {
     out.append("0,").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
   } else {
     const auto intDigits = static_cast<std::size_t>(exponent) + 1;

@@ -8,8 +8,9 @@
 
 namespace ovalto {
 
-// General format: up to 15 significant digits, no trailing zeros, scientific
-// notation ("1,5E-7", "1E20") only for very small or very large magnitudes.
+// General format: up to 15 significant digits, no trailing zeros, and never
+// an exponent: very small and very large magnitudes are written out in full
+// ("0,00000015", "150000000000000000000").
 std::string FormatGeneral(double value);
 
 // Reads a number written with a decimal comma ("1,1", "-20", "2,5E3"); blanks

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "objects/object_numbers.h"
 #include "pictures.h"
@@ -11,6 +12,8 @@
 namespace ovalto {
 
 namespace {
+
+constexpr int kTypedNumberLength = 7;
 
 QToolButton* DialogButton(QWidget* dialog, const char* name, const QString& text, Picture picture) {
   auto* button = new QToolButton(dialog);
@@ -39,6 +42,24 @@ ApplyCancelButtons AddApplyCancelButtons(QWidget* dialog, QBoxLayout* layout) {
   bar->addWidget(buttons.bbOtm);
   layout->addLayout(bar);
   return buttons;
+}
+
+QLineEdit* NumberField(const QString& name, QWidget* parent) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(name);
+  field->setMaxLength(kTypedNumberLength);
+  // A longer preset number keeps its length as the limit only until
+  // characters are taken away.
+  QObject::connect(field, &QLineEdit::textChanged, field, [field](const QString& text) {
+    field->setMaxLength(std::max(kTypedNumberLength, static_cast<int>(text.size())));
+  });
+  return field;
+}
+
+void PresetNumberField(QLineEdit* field, const QString& text) {
+  // QLineEdit cuts a set text to the limit, which is there for typing only.
+  field->setMaxLength(std::max(kTypedNumberLength, static_cast<int>(text.size())));
+  field->setText(text);
 }
 
 NumberKeyFilter::NumberKeyFilter(Mode mode, ApplyCancelButtons buttons, QObject* parent)

@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 class QBoxLayout;
+class QLineEdit;
 
 namespace ovalto {
 
@@ -16,6 +17,13 @@ struct ApplyCancelButtons {
 
 // Adds the two tool buttons, with their pictures, to the end of a layout.
 ApplyCancelButtons AddApplyCancelButtons(QWidget* dialog, QBoxLayout* layout);
+
+// A number field of the dialogs: the user types at most 7 characters into it.
+QLineEdit* NumberField(const QString& name, QWidget* parent);
+
+// Fills a number field from a tree line. The line's number is taken whole,
+// however long; the 7 characters hold again once the user has shortened it.
+void PresetNumberField(QLineEdit* field, const QString& text);
 
 // Filters the keys typed into number fields. Decimal fields turn a full stop
 // into the comma and take one comma; count fields take digits only, Escape

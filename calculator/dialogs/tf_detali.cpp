@@ -19,9 +19,7 @@ TfDetali::TfDetali(MessageBoxes& messages, QWidget* parent) : QDialog(parent), m
     const std::string_view caption = DetailCaptions[at];
     captions[at] = new QLabel(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), this);
     captions[at]->setObjectName(QStringLiteral("Label%1").arg(slot + kDetailImageOffset));
-    ed[at] = new QLineEdit(this);
-    ed[at]->setObjectName(QStringLiteral("ed%1").arg(slot + kDetailImageOffset));
-    ed[at]->setMaxLength(7);
+    ed[at] = NumberField(QStringLiteral("ed%1").arg(slot + kDetailImageOffset), this);
     ed[at]->setFixedWidth(64);
     filter->Watch(ed[at]);
     units[at] = new QLabel(QStringLiteral("шт."), this);
@@ -29,9 +27,7 @@ TfDetali::TfDetali(MessageBoxes& messages, QWidget* parent) : QDialog(parent), m
     grid->addWidget(ed[at], slot, 1);
     grid->addWidget(units[at], slot, 2);
     if (!IsReducerSlot(slot)) continue;
-    em[at] = new QLineEdit(this);
-    em[at]->setObjectName(QStringLiteral("em%1").arg(slot + kDetailImageOffset));
-    em[at]->setMaxLength(7);
+    em[at] = NumberField(QStringLiteral("em%1").arg(slot + kDetailImageOffset), this);
     em[at]->setFixedWidth(64);
     em[at]->setEnabled(false);
     grid->addWidget(new QLabel(QStringLiteral("на"), this), slot, 3);
@@ -61,8 +57,8 @@ void TfDetali::DisableFlangesAndValves() {
 
 void TfDetali::Preset(int slot, const DetailLineValues& values) {
   const auto at = static_cast<std::size_t>(slot);
-  ed[at]->setText(QString::fromStdString(values.Count));
-  if (em[at]) em[at]->setText(QString::fromStdString(values.Size));
+  PresetNumberField(ed[at], QString::fromStdString(values.Count));
+  if (em[at]) PresetNumberField(em[at], QString::fromStdString(values.Size));
 }
 
 void TfDetali::bbOKClick() {

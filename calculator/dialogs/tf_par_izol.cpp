@@ -12,13 +12,6 @@ namespace {
 
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-QLineEdit* NumberEdit(const char* name, QWidget* parent) {
-  auto* edit = new QLineEdit(parent);
-  edit->setObjectName(QLatin1String(name));
-  edit->setMaxLength(7);
-  return edit;
-}
-
 QLabel* Named(QLabel* label, const char* name) {
   label->setObjectName(QLatin1String(name));
   return label;
@@ -78,9 +71,9 @@ TfParIzol::TfParIzol(ObjectParams& params, MessageBoxes& messages, QWidget* pare
                        "QComboBox::drop-down { width: 0px; border: none; }"));
   }
   cbD->setCurrentIndex(-1);
-  edL = NumberEdit("edL", group);
-  edH = NumberEdit("edH", group);
-  ed1 = NumberEdit("ed1", group);
+  edL = NumberField(QStringLiteral("edL"), group);
+  edH = NumberField(QStringLiteral("edH"), group);
+  ed1 = NumberField(QStringLiteral("ed1"), group);
   cb2 = new QComboBox(group);
   cb2->setObjectName(QStringLiteral("cb2"));
   cb3 = new QComboBox(group);
@@ -233,9 +226,9 @@ void TfParIzol::PresetForReEdit(const ObjectEntry& entry) {
   R1->setEnabled(false);
   R2Click();
   cbD->setCurrentText(QString::fromStdString(entry.SizeText));
-  edL->setText(QString::fromStdString(entry.LengthText));
-  edH->setText(QString::fromStdString(entry.HeightText));
-  ed1->setText(QString::fromStdString(entry.ThicknessText));
+  PresetNumberField(edL, QString::fromStdString(entry.LengthText));
+  PresetNumberField(edH, QString::fromStdString(entry.HeightText));
+  PresetNumberField(ed1, QString::fromStdString(entry.ThicknessText));
   cbDChange();
   cb2->setCurrentIndex(cb2->findText(QString::fromStdString(entry.InsulationType)));
   cb3->setCurrentIndex(cb3->findText(QString::fromStdString(entry.CoveringType)));

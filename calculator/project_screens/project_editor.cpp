@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFormLayout>
 #include <QLocale>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "message_box.h"
@@ -135,9 +136,7 @@ std::string ProjectEditor::ShowRecord(const ProjectRecord* record, const std::st
   // A date that does not read back leaves today; the rest of the project
   // loads all the same.
   if (const std::optional<CivilDate> date = ParseDateText(record->DateText)) Date1->setDate(ToQDate(*date));
-  QStringList lines;
-  for (const std::string& line : NoteLinesOf(record->Note)) lines << QString::fromStdString(line);
-  Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+  Memo1->setPlainText(QString::fromStdString(MemoTextOf(record->Note)));
   std::string error = TV->LoadTreeText(record->TreeText, folder);
   if (!error.empty()) unreadTree_ = record->TreeText;
   return error;
@@ -151,7 +150,7 @@ ProjectForm ProjectEditor::Form() {
   if (date.isValid()) form.Date = CivilDate{date.year(), date.month(), date.day()};
   form.ProjectName = Edit3->text().toStdString();
   form.Developer = Edit2->text().toStdString();
-  form.NoteLines = MemoLines(Memo1->toPlainText().toStdString());
+  form.NoteLines = MemoLines(MemoText().toStdString());
   form.TreeText = TV->BuildTreeText();
   return form;
 }
@@ -182,11 +181,21 @@ bool ProjectEditor::eventFilter(QObject* watched, QEvent* event) {
 void ProjectEditor::CleanMemo() {
   // The memo's own line breaks become pilcrows when stored; any other
   // separator in a line would split the stored record.
-  const QStringList lines = Memo1->toPlainText().split(QLatin1Char('\n'));
+  const QString memo = MemoText();
   QStringList clean;
-  for (const QString& line : lines) clean << QString::fromStdString(StorableText(line.toStdString()));
+  for (const QString& line : memo.split(QLatin1Char('\n'))) {
+    clean << QString::fromStdString(StorableText(line.toStdString()));
+  }
   const QString text = clean.join(QLatin1Char('\n'));
-  if (text != Memo1->toPlainText()) Memo1->setPlainText(text);
+  if (text != memo) Memo1->setPlainText(text);
+}
+
+QString ProjectEditor::MemoText() const {
+  // toPlainText() would give a no-break space as a plain blank.
+  QString text = Memo1->document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+  return text;
 }
 
 }  // namespace ovalto

@@ -74,6 +74,8 @@ class ProjectEditor : public QWidget {
   void TVChange(const TreeNode* node);
   std::string ShowRecord(const ProjectRecord* record, const std::string& folder);
   void CleanMemo();
+  // The memo's lines joined by line feeds, exactly as typed.
+  QString MemoText() const;
 
   MessageBoxes& messages_;
   // The stored tree text while the shown tree is only the part of it that

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include "dialogs/dialog_shots.h"
@@ -220,6 +221,55 @@ TEST_F(ObjectsInProject, ReEditingRewritesTheLinesAndTheDetails) {
   emit p.Editor().TV->NodeDoubleClicked(pipeline->Child(6)->Child(1));
   ASSERT_EQ(pipeline->Child(6)->ChildCount(), 2);
   EXPECT_EQ(pipeline->Child(6)->Child(1)->Text(), "Отвод  [ 6 шт]");
+}
+
+// The fields take a tree line's whole number, longer than what may be typed.
+TEST_F(ObjectsInProject, AnUnchangedReEditRewritesTheSameLines) {
+  Program p(folder.path());
+  p.window.ImMainMouseUp(2);
+  const ObjectParams pipe{kPipelineObject, 0.333333, 57, 0, 0.123456, "Т", "KALDERON Vardo", "PELLORIT TK", "СН О"};
+  const ObjectParams tank{kTankObject, 0, 1200, 0.654321, 13, "Е", "KALDERON Vardo", "PELLORIT TK", "СН О"};
+  TreeNode& pipeline = AddHandObject(p.Tree(), *p.System(), pipe);
+  TreeNode& vessel = AddHandObject(p.Tree(), *p.System(), tank);
+  TreeNode& details = *pipeline.Child(6);
+  DetailSlots reducer;
+  reducer[4] = "Переход концентрический  [ 2 шт; на 0,123456 мм]";
+  AddDetailLines(p.Tree(), details, reducer);
+  const std::string before = p.Text();
+  EXPECT_NE(before.find("Длина трубы = 0,333333 м"), std::string::npos);
+  EXPECT_NE(before.find("Высота ёмкости = 0,654321 мм"), std::string::npos);
+
+  int applied = 0;
+  const auto doubleClick = [&p](TreeNode* line) {
+    p.Editor().TV->Select(line);
+    emit p.Editor().TV->NodeDoubleClicked(line);
+  };
+  for (TreeNode* line : {pipeline.Child(0), vessel.Child(0)}) {
+    Answer<TfParIzol>([&applied](TfParIzol& d) {
+      ++applied;
+      d.buttons.bbOK->click();
+    });
+    doubleClick(line);
+  }
+  Answer<TfDetali>([&applied](TfDetali& d) {
+    ++applied;
+    EXPECT_EQ(d.em[4]->text(), QStringLiteral("0,123456"));
+    d.buttons.bbOK->click();
+  });
+  doubleClick(details.Child(1));
+  EXPECT_EQ(applied, 3);
+  EXPECT_EQ(p.Text(), before);
+
+  // Typing is still held to seven characters, also once the preset is gone.
+  Answer<TfParIzol>([&applied](TfParIzol& d) {
+    ++applied;
+    d.edL->selectAll();
+    QTest::keyClicks(d.edL, "12345678");
+    EXPECT_EQ(d.edL->text(), QStringLiteral("1234567"));
+    d.buttons.bbOtm->click();
+  });
+  doubleClick(pipeline.Child(0));
+  EXPECT_EQ(applied, 4);
 }
 
 // Every kind entered by hand and sized, as the editor shows them.

@@ -34,11 +34,13 @@ TEST(NumberFormat, FewAndManyDecimalsGiveTheSameFifteenDigits) {
   EXPECT_EQ(FormatGeneral(-1234567.125), "-1234567,125");
 }
 
-TEST(NumberFormat, ScientificOnlyForVerySmallOrLargeMagnitudes) {
-  EXPECT_EQ(FormatGeneral(1e15), "1E15");
-  EXPECT_EQ(FormatGeneral(1.5e20), "1,5E20");
-  EXPECT_EQ(FormatGeneral(1.5e-7), "1,5E-7");
-  EXPECT_EQ(FormatGeneral(-2e-9), "-2E-9");
+TEST(NumberFormat, VerySmallAndLargeMagnitudesAreWrittenOutWithoutExponent) {
+  EXPECT_EQ(FormatGeneral(1e15), "1000000000000000");
+  EXPECT_EQ(FormatGeneral(1.5e20), "150000000000000000000");
+  EXPECT_EQ(FormatGeneral(1e-7), "0,0000001");
+  EXPECT_EQ(FormatGeneral(1.23e-6), "0,00000123");
+  EXPECT_EQ(FormatGeneral(-2e-9), "-0,000000002");
+  EXPECT_EQ(FormatGeneral(1.0 / 3 * 1e-8), "0,00000000333333333333333");
 }
 
 TEST(NumberFormat, ParsesOnlyTheDecimalComma) {

@@ -42,10 +42,12 @@ DetailOutcome ApplyDetailEntry(const DetailEntry& entry, MessageBoxes& messages)
     std::string size;
     if (IsReducerSlot(slot)) {
       size = TrimBlanks(BlankSeparators(entry.Sizes[at]));
-      const double diameter = ReadNumberOrZero(size);
+      // Written as typed, and read back as a run of digits and commas:
+      // "1E-7" would come back as 1.
+      const double diameter = ExtractNumberText(size) == size ? ReadNumberOrZero(size) : 0;
       if (diameter <= 0) return refuse(slot, true, kNotPositive);
-      if (diameter > kMaxReducerSizeMm) {
-        return refuse(slot, true, "Диаметр перехода не может превышать " + FormatGeneral(kMaxReducerSizeMm) + " мм !");
+      if (diameter > kMaxSizeMm) {
+        return refuse(slot, true, "Диаметр перехода не может превышать " + FormatGeneral(kMaxSizeMm) + " мм !");
       }
       ++outcome.DetailCount;
     }

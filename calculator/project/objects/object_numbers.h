@@ -35,10 +35,9 @@ std::string StandardDiameterQuestion(double diameterMm);
 // The sane ranges of what the dialogs take: a larger value would only be a
 // typing slip, and would make the bill of materials build thousands of
 // layers or overflow its counts.
-constexpr double kMaxSizeMm = 100000;        // diameters, widths, heights
-constexpr double kMaxLengthM = 100000;       // pipeline and duct lengths
-constexpr double kMaxThicknessMm = 1000;     // a metre of insulation
-constexpr double kMaxDetailCount = 10000;    // fittings of one kind
-constexpr double kMaxReducerSizeMm = 10000;  // the diameter a reducer leads to
+constexpr double kMaxSizeMm = 100000;      // diameters (a reducer's too), widths, heights
+constexpr double kMaxLengthM = 100000;     // pipeline and duct lengths
+constexpr double kMaxThicknessMm = 1000;   // a metre of insulation
+constexpr double kMaxDetailCount = 10000;  // fittings of one kind
 
 }  // namespace ovalto

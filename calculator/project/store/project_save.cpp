@@ -53,6 +53,12 @@ std::string NoteOf(const std::vector<std::string>& lines) {
   return note;
 }
 
+std::string MemoTextOf(const std::string& note) {
+  std::string text;
+  for (const std::string& line : NoteLinesOf(note)) text.append(line).append("\n");
+  return text;
+}
+
 std::vector<std::string> MemoLines(const std::string& memoText) { return SplitPieces(memoText, "\n"); }
 
 std::string DeleteProjectQuestion(const std::string& number) { return "Удалить проект \"" + number + "\" ?"; }

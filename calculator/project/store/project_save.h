@@ -43,8 +43,13 @@ size_t StoreProject(ProjectTable& table, std::optional<size_t> openRow, const Pr
 std::vector<std::string> NoteLinesOf(const std::string& note);
 std::string NoteOf(const std::vector<std::string>& lines);
 
-// A memo's text (lines joined by line feeds) as lines: an empty memo has
-// none, and a line feed at the very end starts no line of its own.
+// The memo's text for a note: each line followed by a line feed, so that
+// empty lines at the end, and a note of one empty line, come back from
+// MemoLines as they were.
+std::string MemoTextOf(const std::string& note);
+
+// A memo's text as lines: an empty memo has none, and a line feed at the
+// very end starts no line of its own.
 std::vector<std::string> MemoLines(const std::string& memoText);
 
 // "Удалить проект "…" ?"

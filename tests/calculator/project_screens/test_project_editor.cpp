@@ -46,7 +46,7 @@ TEST_F(EditorTest, StoredProjectFillsTheFieldsAndComesBackFromTheForm) {
   const ProjectRecord record{"П-1", "07.03.2025", "Котельная", "Иванов", "a¶b¶", "00СИСТЕМЫ¶\t09Отопление¶"};
   EXPECT_EQ(editor.LoadProject(&record, folder.Path()), "");
   EXPECT_EQ(editor.Date1->date(), QDate(2025, 3, 7));
-  EXPECT_EQ(editor.Memo1->toPlainText(), "a\nb");
+  EXPECT_EQ(editor.Memo1->toPlainText(), "a\nb\n");
   EXPECT_FALSE(editor.bb1->isEnabled()) << "the root is selected";
   EXPECT_TRUE(editor.bbADS->isEnabled());
   const ProjectForm form = editor.Form();
@@ -75,6 +75,15 @@ TEST_F(EditorTest, SeparatorsTypedIntoFieldsBecomeBlanksWhenTheEditEnds) {
   const ProjectForm form = editor.Form();
   EXPECT_EQ(form.NoteLines, (std::vector<std::string>{"x y", "z  м?"}));
   EXPECT_EQ(editor.Memo1->toPlainText(), "x y\nz  м?");
+}
+
+TEST_F(EditorTest, AnUnchangedNoteIsStoredByteForByte) {
+  // Empty lines at the end, one empty line, a no-break space.
+  for (const std::string note : {"a¶¶", "¶", "¶¶", "", "a¶ ¶", "a\u00A0b¶"}) {
+    const ProjectRecord record{"1", "07.03.2025", "n", "d", note, "00СИСТЕМЫ¶"};
+    editor.LoadProject(&record, folder.Path());
+    EXPECT_EQ(NoteOf(editor.Form().NoteLines), note);
+  }
 }
 
 TEST_F(EditorTest, PartOfATreeReplacesTheStoredOneOnlyWhenTheUserAgrees) {

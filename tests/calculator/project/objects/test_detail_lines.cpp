@@ -40,7 +40,9 @@ TEST(DetailLines, RefusedCountsPointAtTheirField) {
       {4, "1", "на 57", true, "Введите положительное вещественное значение !"},
       {6, "2,5", "", false, "Введите положительное вещественное значение !"},
       {0, "100000", "", false, "Количество деталей не может превышать 10000 шт. !"},
-      {4, "1", "20000", true, "Диаметр перехода не может превышать 10000 мм !"},
+      {4, "1", "100000,5", true, "Диаметр перехода не может превышать 100000 мм !"},
+      // A re-edit reads the size as digits and a comma: 1E-7 would come back as 1.
+      {5, "1", "1E-7", true, "Введите положительное вещественное значение !"},
   };
   for (const Case& c : cases) {
     RecordingMessageBoxes messages;
@@ -55,10 +57,12 @@ TEST(DetailLines, RefusedCountsPointAtTheirField) {
     ASSERT_EQ(messages.RaisedErrors.size(), 1u);
     EXPECT_EQ(messages.RaisedErrors[0], c.Message);
   }
+  // The limits themselves pass; a reducer takes every size an object takes.
   RecordingMessageBoxes messages;
-  DetailEntry entry;
-  entry.Counts[0] = "10000";
-  EXPECT_EQ(ApplyDetailEntry(entry, messages).DetailCount, 1);
+  const DetailEntry entry{{"10000", "", "", "", "1", "", ""}, {"", "", "", "", "100000", "", ""}};
+  const DetailOutcome outcome = ApplyDetailEntry(entry, messages);
+  EXPECT_EQ(outcome.DetailCount, 3);
+  EXPECT_EQ(outcome.Slots[4], "Переход концентрический  [ 1 шт; на 100000 мм]");
 }
 
 TEST(DetailLines, LinesReadBackForAReEdit) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "number_format.h"
 #include "recording_message_boxes.h"
 
 namespace ovalto {
@@ -36,6 +37,17 @@ TEST(ObjectLines, ReEditOpensTheDialogWithTheTreesValues) {
   EXPECT_EQ(tankEntry.ThicknessText, "2,5");
   EXPECT_EQ(tankEntry.PurposeItem, 0);
   EXPECT_EQ(tankEntry.LocationItem, 0);
+}
+
+TEST(ObjectLines, TinyValuesAreReadBackAsWritten) {
+  // What the re-edit and the bill of materials read: digits and commas only.
+  const ObjectParams pipeline{kPipelineObject, 0.00000123, 57, 0, 0.0000001, "Т1", "", "", ""};
+  const std::vector<std::string> lines = TextsOf(HandObjectLines(pipeline));
+  EXPECT_EQ(lines[1], "Длина трубы = 0,00000123 м");
+  EXPECT_EQ(lines[2], "Толщина изоляции = 0,0000001 мм");
+  const ObjectEntry entry = EntryFromHandLines(kPipelineObject, "Т1", lines);
+  EXPECT_EQ(ParseNumber(entry.LengthText), 0.00000123);
+  EXPECT_EQ(ParseNumber(entry.ThicknessText), 0.0000001);
 }
 
 TEST(ObjectLines, ReEditChoosesOnlyWhatTheListsOffer) {
