@@ -5,16 +5,24 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <vector>
+
+#include "system_error.h"
 
 namespace ovalto {
 
 namespace {
 
-std::string Reason(const char* step) { return std::string(step) + ": " + std::strerror(errno); }
+std::string Reason(const char* step) { return std::string(step) + ": " + SystemErrorText(errno); }
+
+// Root may write any file, so its rights are read from the bits as well.
+bool MayReplace(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return true;
+  return (info.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
+}
 
 std::string FolderOf(const std::string& path) {
   const size_t slash = path.rfind('/');
@@ -53,6 +61,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 }
 
 std::optional<std::string> ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
+  if (!MayReplace(path)) return "файл доступен только для чтения";
   std::string pattern = path + ".XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');

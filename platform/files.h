@@ -15,7 +15,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // Writes `bytes` to a temporary file in the same folder, flushes it to the
 // disk, renames it over `path` and flushes the folder. Returns the reason of
-// a failure (the temporary file is removed then), or nothing on success.
+// a failure (the temporary file is removed then), or nothing on success. A
+// file that nobody may write, or that the user may not, is not replaced:
+// the rename would go round its rights.
 std::optional<std::string> ReplaceFileAtomically(const std::string& path, const std::string& bytes);
 
 }  // namespace ovalto

@@ -1,5 +1,7 @@
 #include "store/project_store.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -189,6 +191,28 @@ TEST(ProjectStore, DeleteAddressesTheRowNotTheNumber) {
   ASSERT_FALSE(store.Delete(1));
   ASSERT_EQ(store.Table().size(), 1u);
   EXPECT_EQ(store.Table()[0].ProjectName, "first");
+}
+
+TEST(ProjectStore, AFileTheUserMayNotWriteIsNotReplaced) {
+  testing::ProjectFolder folder;
+  const std::string before = "1\t01.01.2026\tn\td\t\t00R\xB6\r\n";
+  folder.Write("projects.iso", before);
+  const std::string path = folder.File("projects.iso");
+  ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+  struct stat old {};
+  ASSERT_EQ(::stat(path.c_str(), &old), 0);
+  ASSERT_EQ(old.st_mode & 0777, 0444u);
+  ProjectStore store(folder.Path());
+  ASSERT_FALSE(store.Load());
+  ProjectForm form = Form("2");
+  const ProjectStore::SaveResult result = store.Save(form, std::nullopt);
+  ASSERT_TRUE(result.WriteError);
+  EXPECT_EQ(*result.WriteError, "Не удалось записать файл \"" + path + "\":\rфайл доступен только для чтения");
+  struct stat now {};
+  ASSERT_EQ(::stat(path.c_str(), &now), 0);
+  EXPECT_EQ(now.st_ino, old.st_ino) << "the file was not renamed over";
+  EXPECT_EQ(folder.Read("projects.iso"), before);
+  EXPECT_EQ(store.Table().size(), 1u);
 }
 
 }  // namespace
