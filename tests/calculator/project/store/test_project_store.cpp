@@ -193,6 +193,37 @@ TEST(ProjectStore, DeleteAddressesTheRowNotTheNumber) {
   EXPECT_EQ(store.Table()[0].ProjectName, "first");
 }
 
+TEST(ProjectStore, AFieldCutWhileReadingIsReportedAndTheFileKeptBeside) {
+  testing::ProjectFolder folder;
+  const std::string original =
+      std::string(33, '7') + "\t01.01.2026\tn\td\t\t00R\xB6\r\n" + "2\t09.12.2026 12:00:00\tn\td\t\t00R\xB6\r\n";
+  folder.Write("projects.iso", original);
+  ProjectStore store(folder.Path());
+  const std::optional<std::string> message = store.Load();
+  ASSERT_TRUE(message);
+  EXPECT_NE(message->find(folder.File("projects.iso")), std::string::npos) << *message;
+  EXPECT_NE(message->find("строка 1: номер длиннее 32 знаков"), std::string::npos) << *message;
+  EXPECT_NE(message->find("строка 2: дата длиннее 16 знаков"), std::string::npos) << *message;
+  ProjectForm other = Form("3");
+  ASSERT_TRUE(store.Save(other, std::nullopt).Saved());
+  EXPECT_EQ(folder.Read("projects.damaged.iso"), original);
+}
+
+TEST(ProjectStore, RecordsTheUserDidNotSaveKeepWhatTheyHeld) {
+  testing::ProjectFolder folder;
+  // P¶N, Имя¶имя, Раз¶раб in code page 1251.
+  const std::string kept =
+      "P\xB6N\t09.12.2026\t\xC8\xEC\xFF\xB6\xE8\xEC\xFF\t\xD0\xE0\xE7\xB6\xF0\xE0\xE1\t\t00R\xB6\r\n";
+  folder.Write("projects.iso", kept);
+  ProjectStore store(folder.Path());
+  ASSERT_FALSE(store.Load());
+  EXPECT_EQ(store.Table()[0].ProjectName, "Имя¶имя");
+  ProjectForm other = Form("2");
+  ASSERT_TRUE(store.Save(other, std::nullopt).Saved());
+  ASSERT_FALSE(store.Delete(1));
+  EXPECT_EQ(folder.Read("projects.iso"), kept);
+}
+
 TEST(ProjectStore, AFileTheUserMayNotWriteIsNotReplaced) {
   testing::ProjectFolder folder;
   const std::string before = "1\t01.01.2026\tn\td\t\t00R\xB6\r\n";
