@@ -35,7 +35,7 @@ std::string DamagedCopyName(int n) {
 void RemoveLeftoverTemporaries(const std::string& folder) {
   for (const std::string& name : NamesIn(folder)) {
     const std::optional<std::string> target = TemporaryFileTarget(name);
-    if (target && (*target == kProjectsFileName || IsDamagedCopyName(*target))) {
+    if (target && (*target == kProjectsFileName || *target == kTreeScratchFileName || IsDamagedCopyName(*target))) {
       std::error_code ignored;
       std::filesystem::remove(folder + name, ignored);
     }

@@ -11,9 +11,10 @@ namespace ovalto {
 
 inline constexpr const char* kProjectsLockFileName = "projects.lock";
 
-// Removes the temporary files that writes of the projects file or of its
-// copies left when they were killed. Only under the lock: no copy of the
-// program is writing them then.
+// Removes the temporary files that writes of the projects file, of its
+// copies and of the tree's scratch file left when they were killed. Only
+// under the lock: no copy of the program is writing the first two then, and
+// a scratch file that fails to be written does not matter.
 void RemoveLeftoverTemporaries(const std::string& folder);
 
 // Keeps `bytes` beside as "projects.damaged.iso", or "projects.damaged.N.iso"

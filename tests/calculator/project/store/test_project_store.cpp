@@ -322,7 +322,8 @@ TEST(ProjectStore, LeftoversDoNotPileUp) {
   testing::ProjectFolder folder;
   const std::string damaged = "no tabs here\r\n";
   folder.Write("projects.iso", damaged);
-  for (const char* leftover : {"projects.iso.a1B2c3", "projects.damaged.2.iso.Zz9yY8", "notes.txt.a1B2c3"}) {
+  for (const char* leftover :
+       {"projects.iso.a1B2c3", "projects.damaged.2.iso.Zz9yY8", "projects.tmp.Qw3Er4", "notes.txt.a1B2c3"}) {
     folder.Write(leftover, "left by a killed write");
   }
   {
