@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts the calculator.
+# Sets up, builds the calculator with its help and the installer, and starts the calculator.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/prepare.sh
 ovalto_prepare
 
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release
-cmake --build build/release -j"$(nproc)" --target Ovalto4
+cmake --build build/release -j"$(nproc)" --target Ovalto4 Ovalto4Setup
 
 program=build/release/Ovalto4/Ovalto4
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/prepare.sh
 ovalto_prepare
+ovalto_prepare_test_locale
 
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DOVALTO_SANITIZE=ON
 cmake --build build/test -j"$(nproc)"

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "main_window.h"
 #include "qt_message_box.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
   QFont font = QApplication::font();
   font.setPointSize(8);
   QApplication::setFont(font);
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/program_icon.png")));
 
   ovalto::QtMessageBoxes messages;
   ovalto::QtShell shell;

@@ -45,7 +45,7 @@ MessageButton QtMessageBoxes::Show(MessageType type, const std::string& text, un
   const Choice choices[] = {
       {kButtonYes, &texts_.Yes, QMessageBox::YesRole},
       {kButtonNo, &texts_.No, QMessageBox::NoRole},
-      {kButtonOk, &texts_.Ok, QMessageBox::AcceptRole},
+      {kButtonOk, type == MessageType::Warning ? &texts_.WarningOk : &texts_.Ok, QMessageBox::AcceptRole},
       {kButtonCancel, &texts_.Cancel, QMessageBox::RejectRole},
   };
   QAbstractButton* added[4] = {};

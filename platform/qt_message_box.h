@@ -18,6 +18,9 @@ struct MessageTexts {
   QString Yes = QStringLiteral("&Да");
   QString No = QStringLiteral("&Нет");
   QString Ok = QStringLiteral("OK");
+  // A warning's only button acknowledges what went wrong: it keeps the plain OK where the
+  // program's own OK reads as a step forward.
+  QString WarningOk = QStringLiteral("OK");
   QString Cancel = QStringLiteral("Отмена");
   QString Title = QStringLiteral("Ovalto 4");  // caption of an unhandled error
 };

@@ -2,6 +2,8 @@
 
 #include <xlsxwriter.h>
 
+#include <locale.h>
+
 namespace ovalto {
 namespace {
 
@@ -33,6 +35,38 @@ std::string FitForCell(const std::string& text) {
   }
   return text;
 }
+
+// The library keeps the cells and writes the file's XML when the workbook is
+// closed, printing every number, width, height and margin with the C library
+// under the calling thread's locale. Qt sets the process's locale from the
+// environment at start, and on a Russian desktop that writes "2,1", which a
+// spreadsheet program reads as 2 or not at all. So the library writes under
+// the C number format on this thread, whatever locale the process has.
+class CNumbersOnThisThread {
+ public:
+  CNumbersOnThisThread() {
+    const locale_t current = duplocale(uselocale(nullptr));
+    numbers_ = newlocale(LC_NUMERIC_MASK, "C", current);
+    if (!numbers_) {
+      if (current) freelocale(current);
+      return;
+    }
+    previous_ = uselocale(numbers_);
+  }
+  ~CNumbersOnThisThread() {
+    if (!numbers_) return;
+    uselocale(previous_);
+    freelocale(numbers_);
+  }
+  CNumbersOnThisThread(const CNumbersOnThisThread&) = delete;
+  CNumbersOnThisThread& operator=(const CNumbersOnThisThread&) = delete;
+
+  bool Active() const { return numbers_ != nullptr; }
+
+ private:
+  locale_t numbers_ = nullptr;
+  locale_t previous_ = nullptr;
+};
 
 }  // namespace
 
@@ -94,7 +128,13 @@ void XlsxOutput::WriteNumber(int row, int column, double value, const CellStyle&
 
 bool XlsxOutput::Close() {
   if (!workbook_) return false;
-  const lxw_error closed = workbook_close(workbook_);  // frees the workbook whatever happens
+  const CNumbersOnThisThread numbers;
+  lxw_error closed = LXW_ERROR_MEMORY_MALLOC_FAILED;
+  if (numbers.Active()) {
+    closed = workbook_close(workbook_);  // frees the workbook whatever happens
+  } else {
+    lxw_workbook_free(workbook_);  // a file with the locale's numbers would be damaged: none at all
+  }
   workbook_ = nullptr;
   sheet_ = nullptr;
   formats_.clear();

@@ -9,6 +9,7 @@ OVALTO_PACKAGES=(
   clang libclang-rt-14-dev
   fonts-dejavu-core
   unzip desktop-file-utils
+  locales
 )
 
 ovalto_missing_packages() {
@@ -31,6 +32,20 @@ ovalto_prepare() {
   else
     echo "These Debian packages are missing. Install them, then run this script again:"
     echo "  sudo apt-get install -y $missing"
+    exit 1
+  fi
+}
+
+# The tests run under the users' locale, whose numbers have a decimal comma;
+# a test that cannot set it fails.
+ovalto_prepare_test_locale() {
+  locale -a 2>/dev/null | grep -ix 'ru_RU\.utf-\?8' >/dev/null && return 0
+  if [ "$(id -u)" -eq 0 ]; then
+    echo "Making the locale ru_RU.UTF-8"
+    localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
+  else
+    echo "The locale ru_RU.UTF-8 is missing. Make it, then run this script again:"
+    echo "  sudo localedef -i ru_RU -f UTF-8 ru_RU.UTF-8"
     exit 1
   fi
 }

@@ -7,6 +7,7 @@
 #include <QToolBar>
 
 #include "pictures.h"
+#include "qt_user_data_grid.h"
 
 namespace ovalto {
 
@@ -40,27 +41,10 @@ TfGetData::TfGetData(UserDataStore& store, QWidget* parent) : QDialog(parent), s
   narrow.setStretch(88);
   setFont(narrow);
 
-  SGD_ = new QTableWidget(kUserDataRowCount, 2, this);
+  SGD_ = new QTableWidget(this);
   SGD_->setObjectName(QStringLiteral("SGD"));
-
-  SGD_->horizontalHeader()->hide();
-  SGD_->verticalHeader()->hide();
-  SGD_->verticalHeader()->setDefaultSectionSize(kRowHeight);
-  SGD_->verticalHeader()->setMinimumSectionSize(kRowHeight);
+  SetUpUserDataGrid(*SGD_, kUserDataFields, kRowHeight);
   SGD_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  // Arriving in a value cell opens its editor: the editor is always shown.
-  SGD_->setEditTriggers(QAbstractItemView::AllEditTriggers);
-  SGD_->setSelectionMode(QAbstractItemView::SingleSelection);
-  SGD_->setTabKeyNavigation(true);
-  for (int row = 0; row < kUserDataRowCount; ++row) {
-    // The captions are the grid's fixed column: Tab passes over them.
-    auto* caption = new QTableWidgetItem;
-    caption->setFlags(Qt::NoItemFlags);
-    caption->setBackground(palette().button());
-    caption->setForeground(palette().buttonText());
-    SGD_->setItem(row, 0, caption);
-    SGD_->setItem(row, 1, new QTableWidgetItem);
-  }
   auto* bar = new QToolBar(this);
   bar->setOrientation(Qt::Vertical);
   bar->setMovable(false);
@@ -91,10 +75,7 @@ void TfGetData::FormShow() {
   SGD_->setColumnWidth(0, width / 3);
   SGD_->setColumnWidth(1, width - width / 3 - 6);
   const UserDataValues values = ReadUserDataValues(store_);
-  for (int row = 0; row < kUserDataRowCount; ++row) {
-    SGD_->item(row, 0)->setText(QString::fromUtf8(kUserDataFields[row].Caption));
-    SGD_->item(row, 1)->setText(QString::fromStdString(values[row]));
-  }
+  for (int row = 0; row < kUserDataRowCount; ++row) SGD_->item(row, 1)->setText(QString::fromStdString(values[row]));
   SGD_->setFocus();
   SGD_->setCurrentCell(0, 1);
 }

@@ -10,21 +10,7 @@
 
 namespace ovalto {
 
-struct UserDataField {
-  const char* Caption;  // what the dialog and the report show
-  const char* Name;     // the value's name in the user's data
-};
-
-inline constexpr int kUserDataRowCount = 6;
-
-inline constexpr std::array<UserDataField, kUserDataRowCount> kUserDataFields = {{
-    {"Компания", "Компания"},
-    {"Фамилия И.О.", "Фамилия"},
-    {"Должность", "Должность"},
-    {"Телефон / Факс", "Телефон"},
-    {"Название проекта", "Название"},
-    {"Наименование объекта", "Наименование"},
-}};
+inline constexpr int kUserDataRowCount = static_cast<int>(kUserDataFields.size());
 
 // One text a row, in the order of kUserDataFields.
 using UserDataValues = std::array<std::string, kUserDataRowCount>;

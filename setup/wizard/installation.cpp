@@ -1,21 +1,21 @@
 #include "installation.h"
 
-#include <filesystem>
-
 #include "menu_entries.h"
 #include "payload_install.h"
 #include "target_folder.h"
 
 namespace setup {
 
-void CreateDesktopShortcut(const std::string& target, const InstallPlaces& places) {
-  std::error_code error;
-  if (places.DesktopFolder.empty() || !std::filesystem::is_directory(places.DesktopFolder, error)) return;
-  WriteEntryFiles({DesktopShortcut(target, places.DesktopFolder)});
+std::string CreateDesktopShortcut(const std::string& target, const InstallPlaces& places) {
+  if (places.DesktopFolder.empty()) return "Невозможно создать ярлык: рабочий стол не указан !";
+  if (WriteEntryFiles({DesktopShortcut(target, places.DesktopFolder)})) return {};
+  return "Невозможно создать ярлык в каталоге \"" + places.DesktopFolder + "\" !";
 }
 
-void WriteUserData(const UserDataValues& values, ovalto::UserDataStore& userData) {
-  for (std::size_t row = 0; row < values.size(); ++row) userData.Write(kUserDataNames[row], values[row]);
+void WriteUserData(const std::vector<std::string>& values, ovalto::UserDataStore& userData) {
+  for (std::size_t row = 0; row < values.size() && row < ovalto::kUserDataFields.size(); ++row) {
+    userData.Write(ovalto::kUserDataFields[row].Name, values[row]);
+  }
 }
 
 void CreateMenuEntries(const std::string& target, const InstallPlaces& places) {
@@ -32,8 +32,8 @@ InstallResult InstallPayload(const std::string& typedFolder, const std::string& 
   if (!install.WriteArchiveCopy(archive)) return {InstallStatus::ArchiveCopyFailed, kArchiveCopyError, target.Folder};
   if (hooks.CopyWritten) hooks.CopyWritten();
   if (!install.Extract()) return {InstallStatus::ExtractionFailed, kExtractionError, target.Folder};
-  if (shortcut) CreateDesktopShortcut(target.Folder, places);
-  return {InstallStatus::Installed, {}, target.Folder};
+  return {InstallStatus::Installed, shortcut ? CreateDesktopShortcut(target.Folder, places) : std::string(),
+          target.Folder};
 }
 
 }  // namespace setup

@@ -2,9 +2,9 @@
 // and benchmarks.
 #pragma once
 
-#include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "user_data.h"
 
@@ -15,31 +15,26 @@ inline constexpr const char* kExtractionError = "Ошибка распаковк
 inline constexpr const char* kInstalledMessage = "Программа установлена !";
 
 // Where the menu entries and the shortcut go: $XDG_DATA_HOME, $XDG_CONFIG_HOME and the desktop
-// folder (empty: none, so no shortcut).
+// folder (DesktopFolder(); empty: the user has none).
 struct InstallPlaces {
   std::string DataHome;
   std::string ConfigHome;
   std::string DesktopFolder;
 };
 
-// Captions of the user-data grid and the names they are stored under.
-inline constexpr std::array<const char*, 4> kUserDataCaptions = {"Компания", "Фамилия И.О.", "Должность",
-                                                                 "Телефон / Факс"};
-inline constexpr std::array<const char*, 4> kUserDataNames = {"Компания", "Фамилия", "Должность", "Телефон"};
-using UserDataValues = std::array<std::string, 4>;
+// The shortcut in the desktop folder, which is made when missing. Empty, or the message that
+// tells the user the shortcut could not be made.
+std::string CreateDesktopShortcut(const std::string& target, const InstallPlaces& places);
 
-// The shortcut, when there is a desktop folder to hold it.
-void CreateDesktopShortcut(const std::string& target, const InstallPlaces& places);
-
-// The last page, in two steps the window shows apart: the user's data (empty texts included),
-// then the menu entries.
-void WriteUserData(const UserDataValues& values, ovalto::UserDataStore& userData);
+// The last page, in two steps the window shows apart: the user's data, one value a row of the
+// page in the order of ovalto::kUserDataFields (empty texts included), then the menu entries.
+void WriteUserData(const std::vector<std::string>& values, ovalto::UserDataStore& userData);
 void CreateMenuEntries(const std::string& target, const InstallPlaces& places);
 
 enum class InstallStatus { Installed, TargetRefused, ArchiveCopyFailed, ExtractionFailed };
 struct InstallResult {
   InstallStatus Status;
-  std::string Message;  // what the wizard shows; empty on success
+  std::string Message;  // what the wizard shows; on success, what it shows before going on
   std::string Target;   // the absolute folder
 };
 

@@ -8,30 +8,14 @@
 #include <QThread>
 #include <QTranslator>
 
+#include "desktop_folder.h"
 #include "payload_resource.h"
-#include "qt_message_box.h"
 #include "qt_user_data.h"
 #include "setup_window.h"
 
 namespace {
 
 constexpr int kPauseMs = 1500;
-
-ovalto::MessageTexts InstallerTexts() {
-  ovalto::MessageTexts texts;
-  texts.Confirmation = QStringLiteral("Вопрос");
-  texts.Ok = QStringLiteral("Далее");
-  texts.Title = QStringLiteral("Установка программы Ovalto 4");
-  return texts;
-}
-
-// The desktop folder of the user's settings; none when it is missing or is the home folder
-// itself (the settings' way of saying there is no desktop).
-std::string DesktopFolder() {
-  const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-  if (desktop.isEmpty() || QDir(desktop) == QDir::home() || !QDir(desktop).exists()) return {};
-  return desktop.toStdString();
-}
 
 }  // namespace
 
@@ -49,14 +33,14 @@ int main(int argc, char** argv) {
     QApplication::installTranslator(&qtTexts);
   }
 
-  ovalto::QtMessageBoxes messages(InstallerTexts());
+  ovalto::QtMessageBoxes messages(setup::InstallerMessageTexts());
   ovalto::IniUserDataStore userData;
   setup::SetupServices services{messages, userData, {}, {}, {}, {}, {}};
   services.Payload = setup::BuiltInPayload();
   services.Home = QDir::homePath().toStdString();
   services.Places.DataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
   services.Places.ConfigHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
-  services.Places.DesktopFolder = DesktopFolder();
+  services.Places.DesktopFolder = setup::DesktopFolder(services.Home, services.Places.ConfigHome);
   services.Pause = [] {
     QElapsedTimer timer;
     timer.start();

@@ -18,6 +18,7 @@ constexpr const char* kDirectoryFile = "korvanta-ovalto4.directory";
 constexpr const char* kMenuFile = "korvanta-ovalto4.menu";
 constexpr const char* kHelpPage = "/help/01_Общая_часть.htm";
 constexpr const char* kLicence = "/Лицензионное соглашение.txt";
+constexpr const char* kIcon = "/Ovalto4.png";
 
 struct MenuItem {
   const char* File;
@@ -51,11 +52,13 @@ std::string StringValue(const std::string& text) {
   return value;
 }
 
-// folder: the working folder, as the program group gave its items; empty for none.
-std::string ApplicationEntry(const std::string& name, const std::string& exec, const std::string& folder) {
+// folder: the working folder, as the program group gave its items; empty for none. Every entry
+// shows the program's icon, which the program group took from the program file.
+std::string ApplicationEntry(const std::string& name, const std::string& exec, const std::string& target,
+                             const std::string& folder) {
   const std::string path = folder.empty() ? std::string() : "\nPath=" + StringValue(folder);
   return "[Desktop Entry]\nType=Application\nVersion=1.0\nName=" + name + "\nExec=" + StringValue(exec) + path +
-         "\nTerminal=false\nCategories=Office;Engineering;\n";
+         "\nIcon=" + StringValue(target + kIcon) + "\nTerminal=false\nCategories=Office;Engineering;\n";
 }
 
 std::string OpenWith(const std::string& file) { return "xdg-open " + ExecArgument(file); }
@@ -78,11 +81,11 @@ std::vector<EntryFile> MenuEntryFiles(const std::string& target, const std::stri
   const std::string program = target + "/" + kProgramFile;
   std::vector<EntryFile> files;
   files.push_back(
-      {applications + kProgramItem.File, ApplicationEntry(kProgramItem.Name, ExecArgument(program), target)});
+      {applications + kProgramItem.File, ApplicationEntry(kProgramItem.Name, ExecArgument(program), target, target)});
   files.push_back(
-      {applications + kHelpItem.File, ApplicationEntry(kHelpItem.Name, OpenWith(target + kHelpPage), target)});
-  files.push_back(
-      {applications + kLicenceItem.File, ApplicationEntry(kLicenceItem.Name, OpenWith(target + kLicence), target)});
+      {applications + kHelpItem.File, ApplicationEntry(kHelpItem.Name, OpenWith(target + kHelpPage), target, target)});
+  files.push_back({applications + kLicenceItem.File,
+                   ApplicationEntry(kLicenceItem.Name, OpenWith(target + kLicence), target, target)});
   files.push_back({dataHome + "/desktop-directories/" + kDirectoryFile,
                    std::string("[Desktop Entry]\nType=Directory\nVersion=1.0\nName=") + kGroupName + "\n"});
   files.push_back({configHome + "/menus/applications-merged/" + kMenuFile,
@@ -99,7 +102,7 @@ std::vector<EntryFile> MenuEntryFiles(const std::string& target, const std::stri
 // A shell link is named after the program file and carries nothing but the program's path.
 EntryFile DesktopShortcut(const std::string& target, const std::string& desktopFolder) {
   return {desktopFolder + "/" + kProgramFile + ".desktop",
-          ApplicationEntry(kProgramFile, ExecArgument(target + "/" + kProgramFile), {}), true};
+          ApplicationEntry(kProgramFile, ExecArgument(target + "/" + kProgramFile), target, {}), true};
 }
 
 bool WriteEntryFiles(const std::vector<EntryFile>& files) {

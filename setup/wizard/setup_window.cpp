@@ -18,6 +18,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "qt_user_data_grid.h"
 #include "target_folder.h"
 
 namespace setup {
@@ -80,6 +81,14 @@ QString LicenceText() {
 }
 
 }  // namespace
+
+ovalto::MessageTexts InstallerMessageTexts() {
+  ovalto::MessageTexts texts;
+  texts.Confirmation = QStringLiteral("Вопрос");
+  texts.Ok = QStringLiteral("Далее");
+  texts.Title = QStringLiteral("Установка программы Ovalto 4");
+  return texts;
+}
 
 TfMain::TfMain(SetupServices services, QWidget* parent) : QDialog(parent), services_(std::move(services)) {
   setObjectName(QStringLiteral("fMain"));
@@ -163,15 +172,12 @@ TfMain::TfMain(SetupServices services, QWidget* parent) : QDialog(parent), servi
   cbDescTop->setChecked(true);
   cbDescTop->hide();
 
-  SGD = new QTableWidget(4, 2, Panel2);
+  SGD = new QTableWidget(Panel2);
   SGD->setObjectName(QStringLiteral("SGD"));
-  SGD->setGeometry(64, 40, 361, 4 * kRowHeight + 4);
-  SGD->horizontalHeader()->hide();
-  SGD->verticalHeader()->hide();
-  SGD->verticalHeader()->setDefaultSectionSize(kRowHeight);
+  ovalto::SetUpUserDataGrid(*SGD, std::span(ovalto::kUserDataFields).first<ovalto::kUserOwnDataCount>(), kRowHeight);
+  SGD->setGeometry(64, 40, 361, static_cast<int>(ovalto::kUserOwnDataCount) * kRowHeight + 4);
   SGD->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   SGD->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  SGD->setEditTriggers(QAbstractItemView::AllEditTriggers);
 
   FormCreate();
 }
@@ -191,13 +197,6 @@ void TfMain::FormShow() {
   const int first = (SGD->width() - 16) / 3;
   SGD->setColumnWidth(0, first);
   SGD->setColumnWidth(1, SGD->width() - first);
-  for (int row = 0; row < 4; ++row) {
-    auto* caption = new QTableWidgetItem(QString::fromUtf8(kUserDataCaptions[static_cast<std::size_t>(row)]));
-    caption->setFlags(Qt::ItemIsEnabled);  // the fixed column
-    caption->setBackground(palette().button());
-    SGD->setItem(row, 0, caption);
-    SGD->setItem(row, 1, new QTableWidgetItem());
-  }
 }
 
 void TfMain::ShowStep() {
@@ -323,6 +322,8 @@ void TfMain::InstallStep() {
       services_.Messages.Show(ovalto::MessageType::Warning, result.Message, ovalto::kButtonOk);
       return;
     case InstallStatus::Installed:
+      if (!result.Message.empty())
+        services_.Messages.Show(ovalto::MessageType::Warning, result.Message, ovalto::kButtonOk);
       break;
   }
   target_ = result.Target;
@@ -334,15 +335,7 @@ void TfMain::InstallStep() {
 }
 
 void TfMain::CompleteStep() {
-  // The grid's open editor keeps what was typed last until the cell loses its turn: the tool
-  // buttons take no focus, so that is done here, or the last entry would be lost.
-  SGD->setCurrentCell(-1, -1);
-  UserDataValues values;
-  for (int row = 0; row < 4; ++row) {
-    const QTableWidgetItem* cell = SGD->item(row, 1);
-    values[static_cast<std::size_t>(row)] = cell ? cell->text().toStdString() : std::string();
-  }
-  WriteUserData(values, services_.UserData);
+  WriteUserData(ovalto::TakeUserDataValues(*SGD), services_.UserData);
   LU2->setText(QStringLiteral("Создание пунктов меню ..."));
   LU2->repaint();
   CreateMenuEntries(target_, services_.Places);

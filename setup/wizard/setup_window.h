@@ -8,7 +8,7 @@
 #include <string>
 
 #include "installation.h"
-#include "message_box.h"
+#include "qt_message_box.h"
 #include "user_data.h"
 
 class QCheckBox;
@@ -22,6 +22,9 @@ class QTextEdit;
 class QToolButton;
 
 namespace setup {
+
+// The installer's captions and buttons: "Вопрос" for a question and "Далее" in the place of OK.
+ovalto::MessageTexts InstallerMessageTexts();
 
 struct SetupServices {
   ovalto::MessageBoxes& Messages;

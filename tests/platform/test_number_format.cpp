@@ -1,10 +1,11 @@
 #include "number_format.h"
 
-#include <clocale>
 #include <cmath>
 #include <limits>
 
 #include <gtest/gtest.h>
+
+#include "scoped_locale.h"
 
 namespace ovalto {
 namespace {
@@ -56,8 +57,9 @@ TEST(NumberFormat, ParsesOnlyTheDecimalComma) {
 }
 
 TEST(NumberFormat, RoundTripDoesNotDependOnTheLocale) {
-  for (const char* locale : {"C", "C.UTF-8", "en_US.UTF-8", "ru_RU.UTF-8"}) {
-    std::setlocale(LC_ALL, locale);
+  for (const char* locale : {"C", "C.UTF-8", testing::kRussianLocale}) {
+    const testing::ScopedLocale scoped(locale);
+    ASSERT_TRUE(scoped.IsSet()) << scoped.Missing();
     for (double value : {1.1, 0.035, -273.15, 4560.0, 1.0 / 7, 2.26e-6}) {
       const auto back = ParseNumber(FormatGeneral(value));
       ASSERT_TRUE(back) << locale;
@@ -65,7 +67,6 @@ TEST(NumberFormat, RoundTripDoesNotDependOnTheLocale) {
     }
     EXPECT_EQ(FormatGeneral(1.1), "1,1") << locale;
   }
-  std::setlocale(LC_ALL, "C");
 }
 
 TEST(NumberFormat, RoundingSendsHalvesToTheEvenNeighbour) {

@@ -1,15 +1,18 @@
 // Turns the climate data files into the calculator's built-in climate and wind
 // tables, so that no number of the standard is ever typed in by hand.
 //
-//   generate_climate_tables regions.tsv region_map.tsv climate.tsv wind.tsv out.cpp
+//   generate_climate_tables regions.tsv region_map.tsv climate.tsv climate-extra.tsv
+//                           climate-extra2.tsv SOURCES-extra2.md wind.tsv out.cpp
 //
 // regions.tsv holds the program's region list in its order; region_map.tsv
 // renames the data's regions onto it (an empty name leaves a region out).
 // Rows are ordered by that list, settlements in file order inside a region.
+// climate-extra.tsv (the edition of climate.tsv) and then climate-extra2.tsv
+// (a later edition, without the rows that its record SOURCES-extra2.md holds
+// in doubt) fill only what climate.tsv leaves empty.
 // Any inconsistency in the data stops the build instead of shipping a table
 // that quietly lacks or doubles a settlement.
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -22,81 +25,17 @@
 #include <utility>
 #include <vector>
 
+#include "climate_supplements.h"
+#include "tsv_file.h"
+
 namespace {
 
-struct TsvRow {
-  int line;
-  std::vector<std::string> fields;
-};
-
-struct TsvFile {
-  std::string path;
-  std::vector<TsvRow> rows;  // without the header line
-
-  [[noreturn]] void Fail(int line, const std::string& what) const {
-    throw std::runtime_error(path + ":" + std::to_string(line) + ": " + what);
-  }
-};
-
-std::vector<std::string> SplitTabs(const std::string& line) {
-  std::vector<std::string> fields;
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t tab = line.find('\t', start);
-    fields.push_back(line.substr(start, tab - start));
-    if (tab == std::string::npos) return fields;
-    start = tab + 1;
-  }
-}
-
-TsvFile ReadTsv(const std::string& path, std::size_t columns) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error(path + ": cannot open");
-  TsvFile file{path, {}};
-  std::string line;
-  for (int number = 1; std::getline(in, line); ++number) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (number == 1 || line.empty()) continue;
-    std::vector<std::string> fields = SplitTabs(line);
-    if (fields.size() != columns) {
-      file.Fail(number, "expected " + std::to_string(columns) + " fields, found " + std::to_string(fields.size()));
-    }
-    file.rows.push_back({number, std::move(fields)});
-  }
-  return file;
-}
-
-// Names go into string literals as they are, so anything that would need
-// escaping is refused rather than mangled.
-std::string CheckedName(const TsvFile& file, const TsvRow& row, std::size_t column) {
-  const std::string& text = row.fields[column];
-  if (text.empty()) file.Fail(row.line, "empty name");
-  for (unsigned char c : text) {
-    if (c < 0x20 || c == '"' || c == '\\') file.Fail(row.line, "unexpected character in name");
-  }
-  return text;
-}
-
-// A number of the source as written (an optional minus, digits, an optional
-// fraction), kept as text so the literal carries exactly the source's value.
-struct SourceNumber {
-  double value;
-  std::string literal;
-};
-
-std::optional<SourceNumber> CheckedNumber(const TsvFile& file, const TsvRow& row, std::size_t column) {
-  const std::string& text = row.fields[column];
-  if (text.empty()) return std::nullopt;
-  const std::size_t digitsStart = text[0] == '-' ? 1 : 0;
-  const std::size_t point = text.find('.');
-  const bool wellFormed = digitsStart < text.size() && text[digitsStart] != '.' && text.back() != '.' &&
-                          text.find_first_not_of("0123456789.", digitsStart) == std::string::npos &&
-                          (point == std::string::npos || text.find('.', point + 1) == std::string::npos);
-  if (!wellFormed) file.Fail(row.line, "not a number: " + text);
-  double value = 0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
-  return SourceNumber{value, point == std::string::npos ? text + ".0" : text};
-}
+using climate_data::CheckedName;
+using climate_data::CheckedNumber;
+using climate_data::ReadTsv;
+using climate_data::SourceNumber;
+using climate_data::TsvFile;
+using climate_data::TsvRow;
 
 std::string Literal(const std::optional<SourceNumber>& number) { return number ? number->literal : "std::nullopt"; }
 
@@ -260,18 +199,22 @@ void WriteFile(const std::string& path, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 6) {
-    std::cerr << "usage: generate_climate_tables regions.tsv region_map.tsv climate.tsv "
-                 "wind.tsv out.cpp\n";
+  if (argc != 9) {
+    std::cerr << "usage: generate_climate_tables regions.tsv region_map.tsv climate.tsv climate-extra.tsv "
+                 "climate-extra2.tsv SOURCES-extra2.md wind.tsv out.cpp\n";
     return 2;
   }
   try {
     const Regions regions = ReadRegions(argv[1], argv[2]);
-    const std::vector<Settlement> climate = ReadSettlements(ReadTsv(argv[3], 8), regions, std::nullopt);
-    const std::vector<Settlement> wind = ReadSettlements(ReadTsv(argv[4], 4), regions, kWindSpeed2Column);
+    TsvFile climateFile = ReadTsv(argv[3], 8);
+    climate_data::FillGaps(climateFile, ReadTsv(argv[4], 6), {});
+    const TsvFile laterEdition = ReadTsv(argv[5], 6);
+    climate_data::FillGaps(climateFile, laterEdition, climate_data::DoubtfulSettlements(argv[6], laterEdition));
+    const std::vector<Settlement> climate = ReadSettlements(climateFile, regions, std::nullopt);
+    const std::vector<Settlement> wind = ReadSettlements(ReadTsv(argv[7], 4), regions, kWindSpeed2Column);
     CheckEveryRegionHasRows(climate, regions);
     CheckWindHasClimate(wind, climate);
-    WriteFile(argv[5], Generate(regions, climate, wind));
+    WriteFile(argv[8], Generate(regions, climate, wind));
   } catch (const std::exception& error) {
     std::cerr << "generate_climate_tables: " << error.what() << '\n';
     return 1;

@@ -1,5 +1,5 @@
 // Draws every picture of the calculator's main window and writes them as JPEG
-// into the folder named on the command line. The pictures depend on nothing
+// (the icon as PNG) into the folder named on the command line. The pictures depend on nothing
 // but this program and the DejaVu fonts, so every run gives the same files.
 #include <QDir>
 #include <QFile>
@@ -15,6 +15,12 @@ namespace {
 constexpr int kJpegQuality = 92;
 
 bool WritePicture(const QDir& folder, const pictures::NamedPicture& picture) {
+  // An icon keeps its clear ground, which JPEG has not.
+  if (picture.FileName.endsWith(QLatin1String(".png"))) {
+    if (picture.Image.save(folder.filePath(picture.FileName), "PNG")) return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(picture.FileName));
+    return false;
+  }
   const QImage opaque = picture.Image.convertToFormat(QImage::Format_RGB32);
   const std::vector<std::uint8_t> jpeg = ovalto::EncodeJpeg(ovalto::FromQImage(opaque), kJpegQuality);
   QFile file(folder.filePath(picture.FileName));

@@ -14,8 +14,8 @@ struct NamedPicture {
 
 // Background, the two button faces and the maker's logo of the start screen.
 QList<NamedPicture> DrawStartScreenPictures();
-// The four system pictures shown beside the kind picker, and the program logo
-// of the chart panel.
+// The four system pictures shown beside the kind picker, the program logo
+// of the chart panel and the program's icon.
 QList<NamedPicture> DrawSystemPictures();
 // The pictures of the kind picker's pages, with the kind markers.
 QList<NamedPicture> DrawPagePictures();

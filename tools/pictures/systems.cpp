@@ -218,6 +218,17 @@ QImage DrawProgramLogo() {
   return image;
 }
 
+// The emblem alone on a clear ground: the icon of the program's window, its menu entries and
+// its desktop shortcut.
+QImage DrawProgramIcon() {
+  QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  PreparePainter(painter);
+  DrawEmblem(painter, QPointF(32, 32), 31);
+  return image;
+}
+
 }  // namespace
 
 QList<NamedPicture> DrawSystemPictures() {
@@ -225,7 +236,8 @@ QList<NamedPicture> DrawSystemPictures() {
           {QStringLiteral("system_water_supply.jpg"), DrawWaterSupply()},
           {QStringLiteral("system_ventilation.jpg"), DrawVentilation()},
           {QStringLiteral("system_process.jpg"), DrawProcess()},
-          {QStringLiteral("program_logo.jpg"), DrawProgramLogo()}};
+          {QStringLiteral("program_logo.jpg"), DrawProgramLogo()},
+          {QStringLiteral("program_icon.png"), DrawProgramIcon()}};
 }
 
 }  // namespace pictures

@@ -143,8 +143,17 @@ class Builder {
                     " строк.\rПроверьте толщину изоляции и количество деталей.");
   }
 
-  [[noreturn]] void BadNumber(std::size_t line) const {
-    throw BuildStop("Объект " + Quoted(objectName_) + ": не читается число в строке " + Quoted(tree_[line].Text) + ".");
+  // Ends the build at a line whose number does not read or lies beyond
+  // what any object can have.
+  void CheckNumbers(LineReading reading, std::size_t line) const {
+    if (reading == LineReading::BadNumber) {
+      throw BuildStop("Объект " + Quoted(objectName_) + ": не читается число в строке " + Quoted(tree_[line].Text) +
+                      ".");
+    }
+    if (reading == LineReading::TooLarge) {
+      throw BuildStop("Объект " + Quoted(objectName_) + ": в строке " + Quoted(tree_[line].Text) +
+                      " число больше, чем " + FormatGeneral(kLargestLineNumber) + ".");
+    }
   }
 
   ObjectReading ReadObject(std::size_t node) const {
@@ -153,7 +162,7 @@ class Builder {
     for (std::size_t line : Children(node)) {
       const int image = tree_[line].Image;
       if (image != kImageEnteredLine && image != kImageCalculatedLine) continue;
-      if (ReadObjectLine(tree_[line].Text, object) == LineReading::BadNumber) BadNumber(line);
+      CheckNumbers(ReadObjectLine(tree_[line].Text, object), line);
     }
     return object;
   }
@@ -261,7 +270,7 @@ class Builder {
     DetailReading detail;
     const LineReading reading = ReadDetailLine(tree_[line].Text, detail);
     if (reading == LineReading::Skipped) return;
-    if (reading == LineReading::BadNumber) BadNumber(line);
+    CheckNumbers(reading, line);
     if (detail.Count > kLargestDetailCount) {
       throw BuildStop("Объект " + Quoted(objectName_) + ": в строке " + Quoted(tree_[line].Text) +
                       " деталей больше, чем " + FormatGeneral(kLargestDetailCount) + ".");

@@ -10,10 +10,6 @@ namespace ovalto {
 
 namespace {
 
-// Numbers beyond this are no size, length or count of anything real; they
-// could only turn quantities into infinities.
-constexpr double kLargestNumber = 1e9;
-
 enum class Target { Size, Height, Length, Thickness, Insulation, Covering, Purpose };
 
 struct Key {
@@ -34,10 +30,12 @@ constexpr std::array<Key, 8> kKeys = {{
 }};
 constexpr std::size_t kPurposeChars = 8;
 
-std::optional<double> ReadNumber(std::string_view text) {
+LineReading ReadNumber(std::string_view text, double& number) {
   const std::optional<double> value = ParseNumber(ExtractNumberText(text));
-  if (!value || *value > kLargestNumber) return std::nullopt;
-  return value;
+  if (!value) return LineReading::BadNumber;
+  if (*value > kLargestLineNumber) return LineReading::TooLarge;
+  number = *value;
+  return LineReading::Read;
 }
 
 std::string_view AfterFirst(std::string_view text, char mark) {
@@ -76,12 +74,7 @@ LineReading ReadObjectLine(std::string_view line, ObjectReading& object) {
         text = &object.Purpose;
         break;
     }
-    if (number) {
-      const std::optional<double> value = ReadNumber(AfterFirst(upper, '='));
-      if (!value) return LineReading::BadNumber;
-      *number = *value;
-      return LineReading::Read;
-    }
+    if (number) return ReadNumber(AfterFirst(upper, '='), *number);
     // The quoted value: after the first double quote, without the closing one.
     const std::size_t quote = upper.find('"');
     if (quote == std::string::npos || quote + 1 >= upper.size()) return LineReading::Skipped;
@@ -101,16 +94,12 @@ LineReading ReadDetailLine(std::string_view line, DetailReading& detail) {
   if (!rest.empty()) rest.remove_suffix(1);  // the closing bracket
   detail.KindText = std::string(Trimmed(std::string_view(upper).substr(0, bracket)));
   const std::size_t semicolon = rest.find(';');
-  const std::optional<double> count = ReadNumber(rest.substr(0, semicolon));
-  if (!count) return LineReading::BadNumber;
-  detail.Count = *count;
-  detail.SmallMm = 0;
-  if (semicolon != std::string_view::npos) {
-    const std::optional<double> small = ReadNumber(rest.substr(semicolon + 1));
-    if (!small) return LineReading::BadNumber;
-    detail.SmallMm = *small;
+  if (const LineReading count = ReadNumber(rest.substr(0, semicolon), detail.Count); count != LineReading::Read) {
+    return count;
   }
-  return LineReading::Read;
+  detail.SmallMm = 0;
+  if (semicolon == std::string_view::npos) return LineReading::Read;
+  return ReadNumber(rest.substr(semicolon + 1), detail.SmallMm);
 }
 
 }  // namespace ovalto

@@ -22,10 +22,15 @@ struct ObjectReading {
   std::string Purpose;
 };
 
-enum class LineReading { Read, Skipped, BadNumber };
+enum class LineReading { Read, Skipped, BadNumber, TooLarge };
+
+// Numbers beyond this are no size, length or count of anything real; they
+// could only turn quantities into infinities.
+inline constexpr double kLargestLineNumber = 1e9;
 
 // Takes one parameter line into the object; a line with no known key is
-// skipped; a key whose number does not read is BadNumber.
+// skipped; a key whose number does not read is BadNumber, one above
+// kLargestLineNumber TooLarge.
 LineReading ReadObjectLine(std::string_view line, ObjectReading& object);
 
 // One fitting line under "ДЕТАЛИ": Отвод  [ 4 шт] or
@@ -37,7 +42,7 @@ struct DetailReading {
 };
 
 // Skipped for a line without "[", BadNumber when the count or size does
-// not read.
+// not read, TooLarge when one lies above kLargestLineNumber.
 LineReading ReadDetailLine(std::string_view line, DetailReading& detail);
 
 }  // namespace ovalto

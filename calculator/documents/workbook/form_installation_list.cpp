@@ -46,17 +46,18 @@ std::vector<FormText> Headings() {
 // Body columns as the headings divide them.
 FormTable Body(int lastRow) { return {7, lastRow, {1, 3, 4, 5, 6, 7, 8, 11, 12, 13, 14, 15, 19, 20}, 0}; }
 
-const std::vector<int> kChangeBounds = {1, 3, 4, 5, 7, 9, 11};
+// Изм. | Лист | № докум. | Подп. | Дата, left of the project's fields.
+const std::vector<int> kChangeBounds = {1, 2, 7, 9, 10, 11};
 
 SheetLayout FirstSheet() {
   std::vector<FormText> texts = Headings();
   for (FormText& text : ChangeHeadings(42, kChangeBounds)) texts.push_back(std::move(text));
   const std::vector<FormText> titleBlock = {
-      {43, 1, "Разраб.", 43, 2, 8, CellAlign::Left},
-      {44, 1, "Пров.", 44, 2, 8, CellAlign::Left},
-      {45, 1, "Н.контр.", 45, 2, 8, CellAlign::Left},
-      {46, 1, "Утв.", 46, 2, 8, CellAlign::Left},
-      {43, 7, "", 43, 8, 8, CellAlign::Left},              // the developer
+      {43, 1, "Разраб.", 43, 6, 8, CellAlign::Left},
+      {44, 1, "Пров.", 44, 6, 8, CellAlign::Left},
+      {45, 1, "Н.контр.", 45, 6, 8, CellAlign::Left},
+      {46, 1, "Утв.", 46, 6, 8, CellAlign::Left},
+      {43, 7, "", 43, 8, 8, CellAlign::Left},              // the developer's surname
       {38, 11, "", 39, 19, 12, CellAlign::Center, false},  // the project's number
       {40, 11, "", 44, 15, 10},                            // the project's name
       {40, 16, "", 42, 19},
@@ -71,7 +72,7 @@ SheetLayout FirstSheet() {
   };
   texts.insert(texts.end(), titleBlock.begin(), titleBlock.end());
   return {.Texts = std::move(texts),
-          .Tables = {Body(36), {37, 41, kChangeBounds, 1, true}, {43, 46, {1, 3, 7, 9, 11}, 1, true}},
+          .Tables = {Body(36), {37, 41, kChangeBounds, 1, true}, {43, 46, {1, 7, 9, 10, 11}, 1, true}},
           .Frames = {{2, 1, 36, kLastColumn},
                      {37, 1, kLastRow, kLastColumn},
                      {37, 11, 39, kLastColumn},
@@ -87,7 +88,7 @@ FormDescription MakeForm() {
           .SheetPrefix = "Лист",
           .LastRow = kLastRow,
           .LastColumn = kLastColumn,
-          .ColumnWidths = {3, 30, 8, 8, 6, 8, 7, 22, 6, 6, 7, 7, 6, 9, 8, 6, 6, 6, 10},
+          .ColumnWidths = {4, 29, 8, 8, 6, 8, 7, 12, 12, 10, 7, 7, 6, 9, 8, 6, 6, 6, 10},
           .RowHeight = 15,
           .FontName = "Arial",
           .FontSize = 9,

@@ -34,17 +34,18 @@ std::vector<FormText> Headings() {
 // One box per position, two rows high, under the headings' columns.
 FormTable Body(int lastRow) { return {5, lastRow, {1, 2, 3, 6, 10, 11, 12, 14, 17}, 2}; }
 
-const std::vector<int> kChangeBounds = {1, 2, 3, 4, 5, 7, 8};
+// Изм. | Лист | № докум. | Подп. | Дата, left of the project's fields.
+const std::vector<int> kChangeBounds = {1, 2, 5, 6, 7, 8};
 
 SheetLayout FirstSheet() {
   std::vector<FormText> texts = Headings();
   for (FormText& text : ChangeHeadings(41, kChangeBounds)) texts.push_back(std::move(text));
   const std::vector<FormText> titleBlock = {
-      {42, 1, "Разраб.", 0, 0, 8, CellAlign::Left},
-      {43, 1, "Пров.", 0, 0, 8, CellAlign::Left},
-      {44, 1, "Н.контр.", 0, 0, 8, CellAlign::Left},
-      {45, 1, "Утв.", 0, 0, 8, CellAlign::Left},
-      {42, 5, "", 42, 6, 8, CellAlign::Left},             // the developer
+      {42, 1, "Разраб.", 42, 4, 8, CellAlign::Left},
+      {43, 1, "Пров.", 43, 4, 8, CellAlign::Left},
+      {44, 1, "Н.контр.", 44, 4, 8, CellAlign::Left},
+      {45, 1, "Утв.", 45, 4, 8, CellAlign::Left},
+      {42, 5, "", 0, 0, 8, CellAlign::Left},              // the developer's surname
       {37, 8, "", 38, 16, 12, CellAlign::Center, false},  // the project's number
       {39, 8, "", 43, 12, 10},                            // the project's name
       {39, 13, "", 41, 16},
@@ -59,7 +60,7 @@ SheetLayout FirstSheet() {
   };
   texts.insert(texts.end(), titleBlock.begin(), titleBlock.end());
   return {.Texts = std::move(texts),
-          .Tables = {Body(34), {35, 40, kChangeBounds, 1, true}, {42, 46, {1, 2, 5, 7, 8}, 1, true}},
+          .Tables = {Body(34), {35, 40, kChangeBounds, 1, true}, {42, 46, {1, 5, 6, 7, 8}, 1, true}},
           .Frames = {{1, 1, 34, kLastColumn},
                      {35, 1, kLastRow, kLastColumn},
                      {35, 8, 38, kLastColumn},
@@ -75,7 +76,7 @@ FormDescription MakeForm() {
           .SheetPrefix = "Лист",
           .LastRow = kLastRow,
           .LastColumn = kLastColumn,
-          .ColumnWidths = {6, 40, 10, 7, 7, 10, 8, 8, 6, 7, 9, 6, 6, 6, 6, 8},
+          .ColumnWidths = {6, 40, 7, 3, 14, 12, 9, 8, 6, 7, 9, 6, 6, 6, 6, 8},
           .RowHeight = 15,
           .FontName = "Arial",
           .FontSize = 9,

@@ -9,7 +9,7 @@ constexpr int kLastRow = 46;
 }  // namespace
 
 std::vector<FormText> ChangeHeadings(int row, const std::vector<int>& bounds) {
-  const char* const words[] = {"Изм.", "Кол.уч.", "Лист", "№ док.", "Подп.", "Дата"};
+  const char* const words[] = {"Изм.", "Лист", "№ докум.", "Подп.", "Дата"};
   std::vector<FormText> headings;
   for (size_t field = 0; field + 1 < bounds.size() && field < std::size(words); ++field)
     headings.push_back({row, bounds[field], words[field], row, bounds[field + 1] - 1});

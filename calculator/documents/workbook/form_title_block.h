@@ -8,9 +8,11 @@
 
 namespace ovalto {
 
-// "Изм.", "Кол.уч.", "Лист", "№ док.", "Подп.", "Дата" on one row, one per
-// field between the bounds (each field's first column, then one past the
-// last).
+// "Изм.", "Лист", "№ докум.", "Подп.", "Дата" on one row, one per field
+// between the bounds (each field's first column, then one past the last):
+// the columns of a drawing's main inscription. Under them, the rows of the
+// first sheet's title block hold the role ("Разраб.") under "Изм." and
+// "Лист", the surname under "№ докум.", then the signature and the date.
 std::vector<FormText> ChangeHeadings(int row, const std::vector<int>& bounds);
 
 // A later sheet: the headings over the body, rows 43 to 46 for the title

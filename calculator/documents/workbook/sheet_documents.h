@@ -13,14 +13,23 @@
 
 namespace ovalto {
 
+// How many things of one kind a document has, and how many of them it wrote.
+struct WrittenCount {
+  int Written = 0;
+  int Total = 0;
+  bool Complete() const { return Written == Total; }
+};
+
 struct FilledWorkbook {
   WorkbookModel Model;
   int SheetsUsed = 0;
   // The form holds ten sheets; lines past them are left out, and the user is
-  // told how many of the positions (material rows) made it.
-  bool LeftOut = false;
-  int PositionsWritten = 0;
-  int Positions = 0;
+  // told which of these did not make it. Only the installation list has
+  // lines of systems and objects.
+  WrittenCount Systems;
+  WrittenCount Objects;
+  WrittenCount Positions;  // material rows
+  bool LeftOut() const { return !Systems.Complete() || !Objects.Complete() || !Positions.Complete(); }
 };
 
 inline constexpr int kDocumentSheetLimit = 10;

@@ -68,15 +68,19 @@ class InstallationList {
  public:
   InstallationList(const std::vector<MaterialRow>& rows, const DocumentTitle& title)
       : rows_(WithLabelsOnce(rows)), pager_(result_.Model, kPages, title) {
-    result_.Positions = static_cast<int>(rows_.size());
+    result_.Positions.Total = static_cast<int>(rows_.size());
   }
 
   FilledWorkbook Fill(const std::vector<FlatTreeNode>& tree) {
-    for (size_t system = 0; system < tree.size(); ++system) {
-      if (tree[system].Level == 1 && !WriteSystem(tree, system)) {
-        result_.LeftOut = true;
-        break;
-      }
+    std::vector<size_t> systems;
+    for (size_t node = 0; node < tree.size(); ++node) {
+      if (tree[node].Level != 1) continue;
+      systems.push_back(node);
+      result_.Objects.Total += static_cast<int>(ChildrenOf(tree, node).size());
+    }
+    result_.Systems.Total = static_cast<int>(systems.size());
+    for (size_t system : systems) {
+      if (!WriteSystem(tree, system)) break;
     }
     result_.SheetsUsed = pager_.SheetsUsed();
     pager_.WriteSheetCount();
@@ -92,6 +96,7 @@ class InstallationList {
     sheet.SetText(row, 1, tree[system].Text);
     sheet.SetFont(row, 1, true, kSystemFontSize);
     sheet.Merge({row, 1}, {row, kLastColumn});
+    ++result_.Systems.Written;
     for (size_t object : ChildrenOf(tree, system)) {
       if (!WriteObject(tree, object)) return false;
     }
@@ -106,6 +111,7 @@ class InstallationList {
     sheet.SetFont(row, 2, true, kObjectFontSize);
     sheet.SetText(row, 5, "1");
     sheet.SetBold(row, 5);
+    ++result_.Objects.Written;
     WriteObjectLines(tree, object, sheet, row);
 
     std::vector<const MaterialRow*> own;
@@ -120,7 +126,7 @@ class InstallationList {
       const bool ownLine = i == 0 && !StartsWithBlank(own[i]->GroupLabel);
       if (!ownLine && !pager_.Advance()) return false;
       WriteMaterial(*own[i], pager_.Sheet(), pager_.Row());
-      ++result_.PositionsWritten;
+      ++result_.Positions.Written;
     }
     return true;
   }

@@ -23,22 +23,19 @@ const PageRule kPages = {.StartRow = 3,
 FilledWorkbook FillMaterialSchedule(const std::vector<MaterialRow>& rows, const DocumentTitle& title) {
   const std::vector<MaterialRow> merged = MergeByName(rows);
   FilledWorkbook result;
-  result.Positions = static_cast<int>(merged.size());
+  result.Positions.Total = static_cast<int>(merged.size());
   SheetPager pager(result.Model, kPages, title);
   for (const MaterialRow& material : merged) {
-    if (!pager.Advance()) {
-      result.LeftOut = true;
-      break;
-    }
+    if (!pager.Advance()) break;
     ModelSheet& sheet = pager.Sheet();
     const int row = pager.Row();
-    sheet.SetNumber(row, 1, result.PositionsWritten + 1);
+    sheet.SetNumber(row, 1, result.Positions.Written + 1);
     sheet.SetText(row, 2, material.GroupLabel.substr(0, material.GroupLabel.find('=')));
     sheet.SetText(row, 3, material.MakerLine);
     sheet.SetText(row, 6, material.Name);
     sheet.SetText(row, 10, material.Unit);
     sheet.SetNumber(row, 11, RoundQuantity(material.Quantity));
-    ++result.PositionsWritten;
+    ++result.Positions.Written;
   }
   result.SheetsUsed = pager.SheetsUsed();
   pager.WriteSheetCount();

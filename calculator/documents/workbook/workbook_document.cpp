@@ -25,10 +25,31 @@ std::string Joined(const std::vector<std::string>& lines) {
   return text;
 }
 
+// Names each kind of line that did not all fit, with how many were written.
 std::string LeftOutText(const FilledWorkbook& filled) {
-  return "Документ занял все " + std::to_string(kDocumentSheetLimit) + " листов формы: записано позиций " +
-         std::to_string(filled.PositionsWritten) + " из " + std::to_string(filled.Positions) +
-         ".\rОстальные позиции в документ не вошли !";
+  struct Kind {
+    const WrittenCount& Count;
+    const char* Counted;  // "записано систем 3 из 5"
+    const char* Rest;     // "Остальные системы …"
+  };
+  const Kind kinds[] = {{filled.Systems, "систем", "системы"},
+                        {filled.Objects, "объектов", "объекты"},
+                        {filled.Positions, "позиций", "позиции"}};
+  std::vector<const Kind*> leftOut;
+  for (const Kind& kind : kinds) {
+    if (!kind.Count.Complete()) leftOut.push_back(&kind);
+  }
+  std::string counts;
+  std::string rest;
+  for (size_t i = 0; i < leftOut.size(); ++i) {
+    counts.append(i == 0 ? "" : ", ").append(leftOut[i]->Counted).append(" ");
+    counts.append(std::to_string(leftOut[i]->Count.Written))
+        .append(" из ")
+        .append(std::to_string(leftOut[i]->Count.Total));
+    rest.append(i == 0 ? "" : i + 1 == leftOut.size() ? " и " : ", ").append(leftOut[i]->Rest);
+  }
+  return "Документ занял все " + std::to_string(kDocumentSheetLimit) + " листов формы: записано " + counts +
+         ".\rОстальные " + rest + " в документ не вошли !";
 }
 
 }  // namespace
@@ -83,7 +104,7 @@ DocumentResult WriteSpreadsheetDocument(const DocumentRequest& request, const Ca
     case WorkbookWriteResult::Written:
       break;
   }
-  if (result.Filled.LeftOut) services.Messages.Show(MessageType::Warning, LeftOutText(result.Filled), kButtonOk);
+  if (result.Filled.LeftOut()) services.Messages.Show(MessageType::Warning, LeftOutText(result.Filled), kButtonOk);
   if (!services.Desktop.Open(result.Path)) {
     services.Messages.Show(MessageType::Error, "Ошибка инициализации OLE => Excel !", kButtonCancel);
     result.Outcome = DocumentOutcome::NotOpened;

@@ -74,12 +74,15 @@ std::vector<std::string> SharedStrings(const std::string& xml) {
 
 XlsxSheet ReadSheet(const std::string& xml, const std::vector<std::string>& strings) {
   XlsxSheet sheet;
+  sheet.Xml = xml;
   for (const Element& cell : ElementsOf(xml, "c")) {
     const std::vector<Element> values = ElementsOf(cell.Body, "v");
     if (values.empty()) continue;
     const std::string& raw = values.front().Body;
-    sheet.Cells[AttributeOf(cell.Attributes, "r")] =
-        AttributeOf(cell.Attributes, "t") == "s" ? strings.at(std::stoul(raw)) : Unescaped(raw);
+    const std::string address = AttributeOf(cell.Attributes, "r");
+    const std::string type = AttributeOf(cell.Attributes, "t");
+    sheet.Cells[address] = type == "s" ? strings.at(std::stoul(raw)) : Unescaped(raw);
+    if (type.empty() || type == "n") sheet.Numbers[address] = raw;
   }
   for (const Element& merge : ElementsOf(xml, "mergeCell"))
     sheet.Merges.push_back(AttributeOf(merge.Attributes, "ref"));

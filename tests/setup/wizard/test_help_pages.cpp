@@ -1,8 +1,10 @@
-// The help pages as installed: in code page 1251 as they declare, every page and picture they
-// point to is in the payload, and the figures they quote are the program's own.
+// The help pages as installed: eighteen numbered pages, each with the folder of its pictures, in
+// code page 1251 as they declare; every page and picture they point to is in the payload, the
+// program's own folder holds the same help, and the figures they quote are the program's own.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <regex>
 
 #include "cp1251.h"
@@ -15,9 +17,28 @@ namespace {
 
 namespace fs = std::filesystem;
 
+TEST(HelpPages, EighteenNumberedPagesEachWithItsPictures) {
+  const fs::path help = StagedPayload() / "help";
+  std::vector<std::string> pages;
+  for (const auto& item : fs::directory_iterator(help)) {
+    if (item.path().extension() == ".htm") pages.push_back(item.path().stem().string());
+  }
+  std::sort(pages.begin(), pages.end());
+  ASSERT_EQ(pages.size(), 18u);
+  EXPECT_EQ(pages.front(), "01_Общая_часть") << "the page the calculator opens";
+  for (std::size_t at = 0; at < pages.size(); ++at) {
+    const std::string& page = pages[at];
+    ASSERT_GT(page.size(), 3u);
+    EXPECT_TRUE(std::isdigit(page[0]) && std::isdigit(page[1]) && page[2] == '_') << page;
+    EXPECT_EQ((page[0] - '0') * 10 + (page[1] - '0'), static_cast<int>(at) + 1) << page;
+    const fs::path pictures = help / pages[at];
+    ASSERT_TRUE(fs::is_directory(pictures)) << pages[at];
+    EXPECT_FALSE(fs::is_empty(pictures)) << pages[at];
+  }
+}
+
 TEST(HelpPages, DeclareTheirCodePageAndPointOnlyToWhatIsInstalled) {
   const fs::path help = StagedPayload() / "help";
-  ASSERT_TRUE(fs::exists(help / "01_Общая_часть.htm")) << "the page the calculator opens";
   int pages = 0, links = 0;
   const std::regex reference(R"re((?:href|src)="([^"#:]+)")re");
   for (const auto& item : fs::directory_iterator(help)) {
@@ -26,13 +47,24 @@ TEST(HelpPages, DeclareTheirCodePageAndPointOnlyToWhatIsInstalled) {
     const std::string page = ovalto::Cp1251ToUtf8(ReadText(item.path()));
     EXPECT_NE(page.find("<meta charset=\"windows-1251\">"), std::string::npos) << item.path();
     EXPECT_NE(page.find("</html>"), std::string::npos) << item.path();
+    int pictures = 0;
     for (std::sregex_iterator at(page.begin(), page.end(), reference), end; at != end; ++at) {
       ++links;
-      EXPECT_TRUE(fs::exists(help / (*at)[1].str())) << item.path().filename() << " points to " << (*at)[1];
+      const std::string target = (*at)[1].str();
+      EXPECT_TRUE(fs::exists(help / target)) << item.path().filename() << " points to " << target;
+      if (target.starts_with(item.path().stem().string() + "/")) ++pictures;
     }
+    EXPECT_GT(pictures, 0) << item.path().filename() << " shows none of its pictures";
   }
-  EXPECT_GE(pages, 6);
+  EXPECT_EQ(pages, 18);
   EXPECT_GT(links, pages * 6);
+}
+
+// F1 opens the help beside the program as the build lays it out: the same pages and pictures as
+// the installer carries.
+TEST(HelpPages, TheBuiltProgramsHelpIsTheInstalledOne) {
+  ExpectSameFiles(StagedPayload() / "help", fs::path(OVALTO_PROGRAM_FOLDER) / "help");
+  EXPECT_TRUE(fs::exists(fs::path(OVALTO_PROGRAM_FOLDER) / "help/02_Окно_расчета/kind_pages.png"));
 }
 
 // The page's text with its line breaks and indents as single blanks, as a browser shows it.
@@ -43,7 +75,7 @@ std::string HelpPage(const char* name) {
 
 // The climate page tells the user where the data ends; it must follow the built-in tables.
 TEST(HelpPages, TheClimatePageQuotesTheBuiltInTables) {
-  const std::string page = HelpPage("04_Климатические_данные.htm");
+  const std::string page = HelpPage("12_Климатические_данные.htm");
   const auto climate = ovalto::ClimateTable();
   const std::size_t settlements = climate.size(), wind = ovalto::WindTable().size();
   EXPECT_NE(page.find("по " + std::to_string(settlements) + " населённым пунктам " +
@@ -52,14 +84,15 @@ TEST(HelpPages, TheClimatePageQuotesTheBuiltInTables) {
   EXPECT_NE(page.find("скорость ветра по " + std::to_string(wind) + " из них"), std::string::npos);
   EXPECT_NE(page.find("Для " + std::to_string(settlements - wind) + " населённых пунктов нет данных о ветре"),
             std::string::npos);
-  const auto withAnnual = std::count_if(
-      climate.begin(), climate.end(), [](const ovalto::ClimateRecord& row) { return row.AnnualMeanTemp.has_value(); });
-  const auto withSummer = std::count_if(
-      climate.begin(), climate.end(), [](const ovalto::ClimateRecord& row) { return row.SummerTemp.has_value(); });
-  EXPECT_NE(page.find("Средняя годовая температура есть только для " + std::to_string(withAnnual) + " пунктов"),
-            std::string::npos);
-  ASSERT_EQ(withSummer, 1);
-  EXPECT_NE(page.find("температура тёплого периода &mdash; только для Майкопа"), std::string::npos);
+  const auto with = [&](std::optional<double> ovalto::ClimateRecord::*field) {
+    return std::to_string(std::count_if(climate.begin(), climate.end(),
+                                        [&](const ovalto::ClimateRecord& row) { return (row.*field).has_value(); }));
+  };
+  const std::string annual = with(&ovalto::ClimateRecord::AnnualMeanTemp);
+  const std::string warm = with(&ovalto::ClimateRecord::SummerTemp);
+  EXPECT_NE(page.find("Средняя годовая температура есть для " + annual + " пунктов"), std::string::npos);
+  ASSERT_EQ(warm, with(&ovalto::ClimateRecord::AbsMaxTemp));  // the page gives one count for both
+  EXPECT_NE(page.find("абсолютная максимальная температура есть для " + warm + " пунктов"), std::string::npos);
 }
 
 // The tasks page lists the thicknesses a calculated pipe or tank thickness is rounded up to.
@@ -72,7 +105,7 @@ TEST(HelpPages, TheTasksPageListsThePipeAndTankThicknesses) {
   }
   const auto last = series.rfind(", ");
   series.replace(last, 2, " или ");
-  const std::string page = HelpPage("03_Задачи_расчета.htm");
+  const std::string page = HelpPage("08_Задачи_расчета.htm");
   EXPECT_NE(page.find(series + " мм"), std::string::npos) << series;
 }
 

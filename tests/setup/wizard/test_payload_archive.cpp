@@ -50,7 +50,7 @@ TEST(PayloadArchive, HoldsTheStagedLayoutInPlainRecords) {
   for ([[maybe_unused]] const auto& item : fs::recursive_directory_iterator(StagedPayload())) ++staged;
   EXPECT_EQ(static_cast<int>(records.size()), staged);
 
-  bool program = false, licence = false, firstPage = false;
+  bool program = false, icon = false, licence = false, firstPage = false;
   for (const CentralRecord& record : records) {
     EXPECT_EQ(record.ExtraLength, 0u) << record.Name;
     EXPECT_EQ(record.CommentLength, 0u) << record.Name;
@@ -60,10 +60,11 @@ TEST(PayloadArchive, HoldsTheStagedLayoutInPlainRecords) {
     EXPECT_EQ(record.Method, folder ? 0u : 8u) << record.Name;
     EXPECT_EQ((record.ExternalAttributes & 0x10) != 0, folder) << record.Name;
     program |= record.Name == "Ovalto4" && record.ExternalAttributes >> 16 == 0100755;
+    icon |= record.Name == "Ovalto4.png";
     licence |= record.Name == "Лицензионное соглашение.txt";
     firstPage |= record.Name == "help/01_Общая_часть.htm";
   }
-  EXPECT_TRUE(program && licence && firstPage);
+  EXPECT_TRUE(program && icon && licence && firstPage);
 }
 
 TEST(PayloadArchive, TheInstallersComponentExtractsItWhole) {
@@ -83,7 +84,7 @@ TEST(PayloadArchive, TheInstallersComponentExtractsItWhole) {
 }
 
 TEST(PayloadArchive, UnzipFindsNoFault) {
-  if (std::system("command -v unzip >/dev/null 2>&1") != 0) GTEST_SKIP() << "unzip is not installed";
+  ASSERT_EQ(std::system("command -v unzip >/dev/null 2>&1"), 0) << "unzip is not installed";
   TemporaryHome scratch;
   const fs::path archive = scratch.Root() / "payload.zip";
   WriteText(archive, Payload());

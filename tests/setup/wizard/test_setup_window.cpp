@@ -6,9 +6,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -49,6 +52,12 @@ class SetupWindowTest : public ::testing::Test {
   // Agrees to the licence and moves to the folder page.
   void ToFolderPage() {
     Click("RB1");
+    Click("bbNexts");
+  }
+  // Installs into a fresh folder and moves to the user-data page.
+  void ToUserDataPage() {
+    ToFolderPage();
+    Child<QLineEdit>("edPATH")->setText(QString::fromStdString((home.Root() / "Ovalto4").string()));
     Click("bbNexts");
   }
 
@@ -124,15 +133,62 @@ TEST_F(SetupWindowTest, WalksFromTheLicenceToTheInstalledProgram) {
   for (const char* entry :
        {"korvanta-ovalto4-program.desktop", "korvanta-ovalto4-help.desktop", "korvanta-ovalto4-licence.desktop"}) {
     const std::string report = ValidateDesktopFile(applications / entry);
-    if (report != "skip") {
-      EXPECT_EQ(report.find("error"), std::string::npos) << report;
-    }
+    ASSERT_NE(report, "skip") << "desktop-file-validate is not installed";
+    EXPECT_EQ(report.find("error"), std::string::npos) << report;
   }
   EXPECT_NE(ReadText(applications / "korvanta-ovalto4-help.desktop")
                 .find("Exec=xdg-open \"" + target.string() + "/help/01_Общая_часть.htm\""),
             std::string::npos);
   EXPECT_TRUE(fs::exists(home.Root() / "config/menus/applications-merged/korvanta-ovalto4.menu"));
   EXPECT_TRUE(fs::exists(home.Root() / "data/desktop-directories/korvanta-ovalto4.directory"));
+}
+
+TEST_F(SetupWindowTest, TabGoesFromValueToValueAndEachRowIsKeptUnderItsName) {
+  window->activateWindow();
+  ToUserDataPage();
+  ASSERT_EQ(window->Step(), 2);
+  for (const char* typed : {"A", "B", "C", "D"}) {
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(qobject_cast<QLineEdit*>(editor), nullptr) << "no editor open for " << typed;
+    QTest::keyClicks(editor, QString::fromUtf8(typed));
+    QTest::keyClick(editor, Qt::Key_Tab);
+  }
+  Click("bbNexts");
+  ovalto::IniUserDataStore written;
+  EXPECT_EQ(written.Read("Компания", "?"), "A");
+  EXPECT_EQ(written.Read("Фамилия", "?"), "B");
+  EXPECT_EQ(written.Read("Должность", "?"), "C");
+  EXPECT_EQ(written.Read("Телефон", "?"), "D");
+}
+
+TEST_F(SetupWindowTest, AShortcutThatCantBeMadeIsToldAndTheInstallationGoesOn) {
+  services.Places.DesktopFolder.clear();  // the user directories name no desktop
+  window = std::make_unique<TfMain>(services);
+  window->show();
+  ToUserDataPage();
+  ASSERT_EQ(messages.Shown.size(), 1u);
+  EXPECT_EQ(messages.Shown[0].Type, ovalto::MessageType::Warning);
+  EXPECT_EQ(messages.Shown[0].Text, "Невозможно создать ярлык: рабочий стол не указан !");
+  EXPECT_EQ(window->Step(), 2);
+}
+
+// The installer's OK reads "Далее", a step forward; the warning after a failed extraction, where
+// nothing goes on, is acknowledged with OK.
+TEST(InstallerMessages, AWarningIsAcknowledgedWithOk) {
+  ovalto::QtMessageBoxes boxes(InstallerMessageTexts());
+  for (const auto& [type, expected] :
+       {std::pair{ovalto::MessageType::Warning, "OK"}, std::pair{ovalto::MessageType::Information, "Далее"}}) {
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      ASSERT_EQ(box->buttons().size(), 1);
+      shown = box->buttons().first()->text();
+      box->buttons().first()->click();
+    });
+    EXPECT_EQ(boxes.Show(type, kExtractionError, ovalto::kButtonOk), ovalto::kButtonOk);
+    EXPECT_EQ(shown, QString::fromUtf8(expected));
+  }
 }
 
 TEST_F(SetupWindowTest, BackFromTheUserDataPageInstallsAgain) {

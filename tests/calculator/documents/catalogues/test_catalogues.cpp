@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <set>
 
 #include "cp1251.h"
 #include "recording_message_boxes.h"
+#include "scoped_locale.h"
 
 namespace ovalto {
 namespace {
@@ -86,9 +86,9 @@ TEST(Catalogues, ConvertsOnlyTheLowerCaseSquareMetreAndCutsLongTexts) {
 }
 
 TEST(Catalogues, ReadsTheDecimalCommaWhateverTheLocaleAndRefusesThePoint) {
-  const std::string previous = std::setlocale(LC_ALL, nullptr);
-  // A desktop whose numbers use the comma, where one is installed.
-  std::setlocale(LC_ALL, "ru_RU.UTF-8");
+  // A desktop whose numbers use the comma.
+  const testing::ScopedLocale russian(testing::kRussianLocale);
+  ASSERT_TRUE(russian.IsSet()) << russian.Missing();
   std::vector<InsulationProduct> rows;
   EXPECT_TRUE(ParseInsulationCatalogue(Utf8ToCp1251(kKalderonHeader + "L\tРулон\tм2\t\t10\t1,2\t20\t\t\r\n"), rows));
   EXPECT_EQ(rows.at(0).WidthM, 1.2);
@@ -96,7 +96,6 @@ TEST(Catalogues, ReadsTheDecimalCommaWhateverTheLocaleAndRefusesThePoint) {
   RecordingMessageBoxes messages;
   const Catalogues loaded =
       LoadPrices(Utf8ToCp1251(kKalderonHeader + "L\tРулон\tм2\t\t10\t1.2\t20\t\t\r\n"), PelloritResource(), messages);
-  std::setlocale(LC_ALL, previous.c_str());
   EXPECT_TRUE(loaded.Insulation.empty());
   EXPECT_FALSE(loaded.Coverings.empty());
   ASSERT_EQ(messages.Shown.size(), 1u);

@@ -286,13 +286,18 @@ TEST(BillOfMaterials, ObjectsComeOutInTreeOrderEachShowingItsSize) {
   EXPECT_EQ(sizes, (std::vector<double>{57, 89, 57}));
 }
 
-TEST(BillOfMaterials, ANumberThatDoesNotReadStopsTheBuildNamingTheObject) {
+TEST(BillOfMaterials, ANumberThatDoesNotReadOrLiesBeyondTheLimitStopsTheBuildNamingTheObject) {
   TreeBuilder tree;
   tree.System().Object(ObjectSpec{.Name = "Подача Т1"}).Line("Длина трубы = ? м");
   const BillOfMaterials bill = Build(tree);
   EXPECT_TRUE(bill.Rows.empty());
   EXPECT_NE(bill.Error.find("\"Подача Т1\""), std::string::npos) << bill.Error;
   EXPECT_NE(bill.Error.find("Длина трубы = ? м"), std::string::npos);
+
+  TreeBuilder farTooLong;
+  farTooLong.System().Object(ObjectSpec{.Name = "Подача Т1", .LengthM = 2000000000});
+  EXPECT_EQ(Build(farTooLong).Error,
+            "Объект \"Подача Т1\": в строке \"Длина трубы = 2000000000 м\" число больше, чем 1000000000.");
 
   TreeBuilder detail;
   detail.System().Object(ObjectSpec{.Name = "Обратка"});

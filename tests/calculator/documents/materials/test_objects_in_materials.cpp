@@ -129,7 +129,7 @@ TEST(ObjectsInMaterials, EveryDetailTheDialogWritesBecomesRowsOfItsPipeline) {
     const BillOfMaterials bill = BuildMaterialList(FlatNodesOf(p.tree), BuiltIn(), DocumentKind::InstallationList);
     ASSERT_TRUE(bill.Error.empty()) << bill.Error;
     for (std::size_t slot = 0; slot < lines.size(); ++slot) {
-      const std::string label = " " + std::string(DetailCaptions[slot]) + "=" + entry.Counts[slot];
+      const std::string label = std::string(" ").append(DetailCaptions[slot]).append("=").append(entry.Counts[slot]);
       const bool found = std::any_of(bill.Rows.begin(), bill.Rows.end(), [&](const MaterialRow& row) {
         return row.GroupLabel == label && row.Quantity > 0;
       });

@@ -39,7 +39,7 @@ TEST(ReadObjectLine, ReadsBothWordingsByTheirUpperCasedKeys) {
   EXPECT_EQ(odd.Purpose, "ПРЕДОТВР");
 }
 
-TEST(ReadObjectLine, SkipsLinesItDoesNotKnowAndReportsNumbersThatDoNotRead) {
+TEST(ReadObjectLine, SkipsLinesItDoesNotKnowAndReportsNumbersThatDoNotReadOrAreTooLarge) {
   ObjectReading object;
   EXPECT_EQ(ReadObjectLine("Температура вещества = 70 °C", object), LineReading::Skipped);
   EXPECT_EQ(ReadObjectLine("что-то старое", object), LineReading::Skipped);
@@ -47,6 +47,8 @@ TEST(ReadObjectLine, SkipsLinesItDoesNotKnowAndReportsNumbersThatDoNotRead) {
   EXPECT_EQ(ReadObjectLine("Диаметр трубы = мм", object), LineReading::BadNumber);
   EXPECT_EQ(ReadObjectLine("Длина трубы = 1,2,3 м", object), LineReading::BadNumber);
   EXPECT_EQ(ReadObjectLine("Толщина изоляции = 1" + std::string(400, '0') + " мм", object), LineReading::BadNumber);
+  EXPECT_EQ(ReadObjectLine("Длина трубы = 2000000000 м", object), LineReading::TooLarge);
+  EXPECT_EQ(ReadObjectLine("Длина трубы = 1000000000 м", object), LineReading::Read);
   EXPECT_EQ(object.SizeMm, 0);
 }
 
@@ -67,6 +69,7 @@ TEST(ReadDetailLine, ReadsCountsAndTheReducersSmallerEnd) {
   EXPECT_EQ(ReadDetailLine("Отвод 4 шт", odd), LineReading::Skipped);
   EXPECT_EQ(ReadDetailLine("Отвод  [ шт]", odd), LineReading::BadNumber);
   EXPECT_EQ(ReadDetailLine("Переход концентрический  [ 2 шт; на мм]", odd), LineReading::BadNumber);
+  EXPECT_EQ(ReadDetailLine("Переход концентрический  [ 2 шт; на 2000000000 мм]", odd), LineReading::TooLarge);
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ TEST(InstallationList, FirstLinesCellByCell) {
   EXPECT_EQ(sheet.TextAt(45, 11), "Ведомость");
   EXPECT_EQ(sheet.TextAt(45, 15), "ООО Теплопроект");
   EXPECT_EQ(sheet.TextAt(44, 19), "1");
-  EXPECT_FALSE(filled.LeftOut);
+  EXPECT_FALSE(filled.LeftOut());
 }
 
 TEST(InstallationList, TemperatureKeepsItsWholeNumber) {
@@ -112,10 +112,23 @@ TEST(InstallationList, BeyondTenSheetsTheRestIsLeftOutAndCounted) {
   // objects need 201.
   const FilledWorkbook filled = ListOf(100);
   EXPECT_EQ(filled.Model.SheetCount(), 10);
-  EXPECT_TRUE(filled.LeftOut);
-  EXPECT_EQ(filled.Positions, 200);
-  EXPECT_EQ(filled.PositionsWritten, 176);
+  EXPECT_TRUE(filled.LeftOut());
+  EXPECT_EQ(filled.Positions.Total, 200);
+  EXPECT_EQ(filled.Positions.Written, 176);
+  EXPECT_EQ(filled.Objects.Total, 100);
+  EXPECT_EQ(filled.Objects.Written, 88);
+  EXPECT_TRUE(filled.Systems.Complete());
   EXPECT_EQ(filled.Model.Sheets[0].TextAt(44, 19), "10");
+
+  // Empty systems after the pipelines: every position fits, 156 of the
+  // systems' lines do not.
+  SampleProject project = SampleTree(10);
+  for (int i = 2; i <= 201; ++i) project.Tree.push_back({1, 9, std::string("Система ").append(std::to_string(i))});
+  const FilledWorkbook systems = FillInstallationList(RowsOf(project), project.Tree, kTitle);
+  EXPECT_TRUE(systems.Positions.Complete());
+  EXPECT_TRUE(systems.Objects.Complete());
+  EXPECT_EQ(systems.Systems.Total, 201);
+  EXPECT_EQ(systems.Systems.Written, 157);
 }
 
 TEST(MaterialSchedule, MergesByNameAndNumbersThePositions) {

@@ -137,17 +137,23 @@ TEST_F(DocumentTest, ADesktopWithoutASpreadsheetProgramIsToldAndTheFileStays) {
   EXPECT_EQ(messages.Shown[0].Buttons, unsigned(kButtonCancel));
 }
 
-TEST_F(DocumentTest, ALongProjectIsWarnedAbout) {
+TEST_F(DocumentTest, WhatALongProjectLeavesOutIsNamedAndCounted) {
+  // 177 lines: the system's, then five a pipeline (its own with the tube,
+  // glue, tape, cleaner, clamps).
   request.Tree = SampleTree(100).Tree;
-  const DocumentResult result = Run(DocumentKind::InstallationList);
-  EXPECT_EQ(result.Outcome, DocumentOutcome::Opened);
+  EXPECT_EQ(Run(DocumentKind::InstallationList).Outcome, DocumentOutcome::Opened);
   EXPECT_EQ(output.Sheets.size(), 10u);
-  ASSERT_EQ(messages.Shown.size(), 1u);
+  // 200 empty systems after ten pipelines: every position fits, 74 systems do not.
+  request.Tree = SampleTree(10).Tree;
+  for (int i = 2; i <= 201; ++i) request.Tree.push_back({1, 9, std::string("Система ").append(std::to_string(i))});
+  EXPECT_EQ(Run(DocumentKind::InstallationList).Outcome, DocumentOutcome::Opened);
+  ASSERT_EQ(messages.Shown.size(), 2u);
   EXPECT_EQ(messages.Shown[0].Type, MessageType::Warning);
   EXPECT_EQ(messages.Shown[0].Text,
-            "Документ занял все 10 листов формы: записано позиций " + std::to_string(result.Filled.PositionsWritten) +
-                " из " + std::to_string(result.Filled.Positions) + ".\rОстальные позиции в документ не вошли !");
-  EXPECT_LT(result.Filled.PositionsWritten, result.Filled.Positions);
+            "Документ занял все 10 листов формы: записано объектов 36 из 100, позиций 176 из 500.\r"
+            "Остальные объекты и позиции в документ не вошли !");
+  EXPECT_EQ(messages.Shown[1].Text,
+            "Документ занял все 10 листов формы: записано систем 127 из 201.\rОстальные системы в документ не вошли !");
 }
 
 TEST(FlatNodesOf, KeepsTheTreesOrderWithLevelsAndImages) {

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <stdexcept>
 
 #include "recording_spreadsheet.h"
+#include "scoped_locale.h"
 #include "xlsx_output.h"
 #include "xlsx_reader.h"
 
@@ -39,6 +42,38 @@ TEST(Forms, AreSoundAndShowEveryCellTheDocumentsWrite) {
   EXPECT_EQ(MontDotForm().FirstSheet.BodyLastRow, 36);
   EXPECT_EQ(MontDotForm().LaterSheets.BodyLastRow, 42);
   EXPECT_EQ(SpecDotForm().FirstSheet.BodyLastRow, 34);
+}
+
+// The printed text or the field at a cell of a form's sheet.
+const FormText& TextAt(const SheetLayout& layout, const std::string& text, int row = 0, int column = 0) {
+  const auto found = std::find_if(layout.Texts.begin(), layout.Texts.end(), [&](const FormText& t) {
+    return row ? t.Row == row && t.Column == column : t.Text == text;
+  });
+  if (found == layout.Texts.end()) throw std::runtime_error("not on the form: " + text);
+  return *found;
+}
+
+int LastColumnOf(const FormText& text) { return std::max(text.Column, text.LastColumn); }
+
+TEST(Forms, TheTitleBlockHasTheMainInscriptionsColumns) {
+  for (const auto& [form, developer] : {std::pair{&MontDotForm(), CellAddress{43, 7}}, {&SpecDotForm(), {42, 5}}}) {
+    const SheetLayout& sheet = form->FirstSheet;
+    const FormText& change = TextAt(sheet, "Изм.");
+    const FormText& number = TextAt(sheet, "№ докум.");
+    const FormText& signature = TextAt(sheet, "Подп.");
+    const FormText& date = TextAt(sheet, "Дата");
+    const FormText& role = TextAt(sheet, "Разраб.");
+    const FormText& surname = TextAt(sheet, "", developer.Row, developer.Column);
+    EXPECT_EQ(LastColumnOf(TextAt(sheet, "Лист")) + 1, number.Column) << form->Name;
+    EXPECT_EQ(LastColumnOf(number) + 1, signature.Column) << form->Name;
+    EXPECT_EQ(LastColumnOf(signature) + 1, date.Column) << form->Name;
+    // "Разраб." under "Изм." and "Лист", the developer's name under "№ докум.".
+    EXPECT_EQ(role.Row, surname.Row) << form->Name;
+    EXPECT_EQ(role.Column, change.Column) << form->Name;
+    EXPECT_EQ(LastColumnOf(role) + 1, number.Column) << form->Name;
+    EXPECT_EQ(surname.Column, number.Column) << form->Name;
+    EXPECT_EQ(LastColumnOf(surname), LastColumnOf(number)) << form->Name;
+  }
 }
 
 TEST(Forms, ABrokenFormIsRefusedBeforeAnyFileIsStarted) {
@@ -121,6 +156,32 @@ TEST(XlsxOutput, WritesAWorkbookThatReadsBack) {
   EXPECT_EQ(sheets[0].Cells.at("K40").size(), 32767u * 2);
   EXPECT_NE(std::find(sheets[0].Merges.begin(), sheets[0].Merges.end(), "A7:S7"), sheets[0].Merges.end());
   std::filesystem::remove(path);
+}
+
+TEST(XlsxOutput, NumbersKeepTheirPointUnderTheRussianLocale) {
+  WorkbookModel model;
+  model.Sheet(1).SetNumber(9, 14, 2.1);
+  model.Sheet(1).SetNumber(11, 14, 0.75);
+  const auto written = [&model](const std::string& name) {
+    const std::string path = (std::filesystem::temp_directory_path() / name).string();
+    XlsxOutput output;
+    EXPECT_EQ(WriteWorkbook(MontDotForm(), model, output, path), WorkbookWriteResult::Written);
+    auto sheets = testing::ReadXlsx(path);
+    std::filesystem::remove(path);
+    return sheets;
+  };
+  const auto inC = written("xlsx_output_c.xlsx");
+  const testing::ScopedLocale russian(testing::kRussianLocale);
+  ASSERT_TRUE(russian.IsSet()) << russian.Missing();
+  const auto inRussian = written("xlsx_output_ru.xlsx");
+
+  ASSERT_EQ(inRussian.size(), 1u);
+  EXPECT_EQ(inRussian[0].Numbers.at("N9"), "2.1");
+  EXPECT_EQ(inRussian[0].Numbers.at("N11"), "0.75");
+  // Column widths, row heights and margins are fractions too.
+  EXPECT_EQ(inRussian[0].Xml.find(','), std::string::npos);
+  ASSERT_EQ(inC.size(), 1u);
+  EXPECT_EQ(inRussian[0].Xml, inC[0].Xml);
 }
 
 }  // namespace

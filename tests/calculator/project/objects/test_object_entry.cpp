@@ -97,7 +97,7 @@ TEST(ObjectEntry, RefusalsInTheDialogsOrder) {
       {[](ObjectEntry& e) { e.PurposeItem = -1; }, "Укажите Назначение  !", ObjectField::None},
       {[](ObjectEntry& e) { e.LocationItem = -1; }, "Укажите Расположение  !", ObjectField::None},
       {[](ObjectEntry& e) { e.SizeText = "abc"; }, "Укажите параметр \"Диаметр трубы\" !", ObjectField::Size},
-      {[](ObjectEntry& e) { e.LengthText = "0"; }, "Укажите параметр \"Длина трубы\" !", ObjectField::Length},
+      {[](ObjectEntry& e) { e.LengthText = '0'; }, "Укажите параметр \"Длина трубы\" !", ObjectField::Length},
       {[](ObjectEntry& e) { e.ThicknessText = ""; }, "Укажите толщину изоляции !", ObjectField::Thickness},
       {[](ObjectEntry& e) { e.InsulationType.clear(); }, "Укажите параметр \"Тип изоляции\" !", ObjectField::None},
       {[](ObjectEntry& e) { e.CoveringType.clear(); }, "Укажите параметр \"Тип покрытия\" !", ObjectField::None},
