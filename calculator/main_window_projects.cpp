@@ -43,9 +43,10 @@ void TfMain::bbDelPClick() {
   if (!row) return;
   const std::string question = DeleteProjectQuestion(projects_.Table()[*row].Number);
   if (services_.Messages.Show(MessageType::Confirmation, question, kButtonYes | kButtonNo) != kButtonYes) return;
-  if (const std::optional<std::string> error = projects_.Delete(*row)) {
-    services_.Messages.Show(MessageType::Error, *error, kButtonOk);
-    return;
+  // The table may have changed under the list either way: another copy's
+  // changes come in with every change of this one.
+  if (const std::optional<std::string> message = projects_.Delete(*row)) {
+    services_.Messages.Show(MessageType::Error, *message, kButtonOk);
   }
   openProject_.reset();
   SwitchView(true);
@@ -61,18 +62,24 @@ void TfMain::ToolButton5Click() {
 
 bool TfMain::bbSaveClick() {
   ProjectForm form = pnPRJ->Form();
-  if (const std::optional<FormError> failed = CheckProjectForm(form, projects_.Table(), openProject_)) {
-    pnPRJ->ShowChecked(form, failed->Focus);
-    services_.Messages.ShowRaisedError(failed->Text);
+  const auto refuse = [&](const FormError& failed) {
+    pnPRJ->ShowChecked(form, failed.Focus);
+    services_.Messages.ShowRaisedError(failed.Text);
     return false;
+  };
+  if (const std::optional<FormError> failed = CheckProjectForm(form, projects_.Table(), openProject_)) {
+    return refuse(*failed);
   }
   pnPRJ->ShowChecked(form, FormField::None);
   form.TreeText = pnPRJ->TreeTextToStore();
   const ProjectStore::SaveResult saved = projects_.Save(form, openProject_);
+  // Checked again on the file as it is: another copy may have taken the number.
+  if (saved.Check) return refuse(*saved.Check);
   if (saved.WriteError) {
     services_.Messages.Show(MessageType::Error, *saved.WriteError, kButtonOk);
     return false;
   }
+  if (saved.ReadReport) services_.Messages.Show(MessageType::Error, *saved.ReadReport, kButtonOk);
   viewMode_ = kProjectList;
   openProject_ = saved.Row;
   SwitchView(true);

@@ -5,16 +5,30 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <vector>
+
+#include "system_error.h"
 
 namespace ovalto {
 
 namespace {
 
-std::string Reason(const char* step) { return std::string(step) + ": " + std::strerror(errno); }
+constexpr const char* kTemporarySuffix = ".XXXXXX";
+
+std::string Reason(const char* step) { return std::string(step) + ": " + SystemErrorText(errno); }
+
+// Root may write any file, so its rights are read from the bits as well.
+bool MayReplace(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return true;
+  return (info.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
+}
+
+std::int64_t Nanoseconds(const timespec& time) {
+  return static_cast<std::int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
+}
 
 std::string FolderOf(const std::string& path) {
   const size_t slash = path.rfind('/');
@@ -38,10 +52,7 @@ bool WriteAll(int fd, const std::string& bytes) {
 
 }  // namespace
 
-bool FileExists(const std::string& path) {
-  struct stat info {};
-  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
+bool FileExists(const std::string& path) { return StampOf(path).Exists; }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -53,7 +64,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 }
 
 std::optional<std::string> ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
-  std::string pattern = path + ".XXXXXX";
+  if (!MayReplace(path)) return "файл доступен только для чтения";
+  std::string pattern = path + kTemporarySuffix;
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   const int fd = ::mkstemp(name.data());
@@ -82,6 +94,27 @@ std::optional<std::string> ReplaceFileAtomically(const std::string& path, const 
     ::close(folder);
   }
   return std::nullopt;
+}
+
+std::optional<std::string> TemporaryFileTarget(const std::string& name) {
+  const size_t suffix = std::char_traits<char>::length(kTemporarySuffix);
+  if (name.size() <= suffix || name[name.size() - suffix] != '.') return std::nullopt;
+  for (size_t i = name.size() - suffix + 1; i < name.size(); ++i) {
+    const char c = name[i];
+    if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))) return std::nullopt;
+  }
+  return name.substr(0, name.size() - suffix);
+}
+
+FileStamp StampOf(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return {};
+  return {true,
+          static_cast<std::uint64_t>(info.st_dev),
+          static_cast<std::uint64_t>(info.st_ino),
+          static_cast<std::uint64_t>(info.st_size),
+          Nanoseconds(info.st_mtim),
+          Nanoseconds(info.st_ctim)};
 }
 
 }  // namespace ovalto

@@ -182,6 +182,32 @@ TEST_F(ProjectScreensTest, AFullDiskAtSaveTellsTheFileAndKeepsEverything) {
   EXPECT_EQ(session.window.Projects().Table().size(), 1u);
 }
 
+// Two copies of the program on one folder: each save keeps what the other
+// saved, and its list shows both.
+TEST_F(ProjectScreensTest, TwoCopiesOfTheProgramKeepBothProjects) {
+  Session first(folder.Path());
+  Session second(folder.Path());
+  first.window.ImMainMouseUp(2);
+  first.FillEditor("A-1");
+  first.Click("bbSave");
+  second.window.ImMainMouseUp(2);
+  second.FillEditor("A-1");
+  second.Click("bbSave");
+  EXPECT_EQ(second.messages.RaisedErrors, std::vector<std::string>{"Укажите уникальный номер проекта !"})
+      << "the number the first copy took";
+  second.FillEditor("B-1");
+  second.Click("bbSave");
+  ASSERT_EQ(second.List().sgPRJ->rowCount(), 2);
+  EXPECT_EQ(second.List().sgPRJ->item(0, 1)->text(), "A-1");
+  EXPECT_EQ(second.List().sgPRJ->item(1, 1)->text(), "B-1");
+  EXPECT_TRUE(first.window.close());
+  EXPECT_TRUE(second.window.close());
+  ProjectStore restarted(folder.Path());
+  ASSERT_FALSE(restarted.Load());
+  ASSERT_EQ(restarted.Table().size(), 2u);
+  EXPECT_EQ(restarted.Table()[1].Number, "B-1");
+}
+
 // A damaged file that could not be kept beside stays as it is; the table read
 // from it holds nothing the file lacks, so failing to write it at close tells
 // the user but does not keep the program from ending.

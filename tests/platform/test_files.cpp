@@ -55,7 +55,8 @@ TEST_F(FilesTest, AWriteThatFailsHalfWayLeavesTheOldFile) {
   }
   EXPECT_EQ(ReadWholeFile(path_), "old");
   EXPECT_EQ(FileCount(), 1u) << "the temporary file is removed";
-  EXPECT_TRUE(ReplaceFileAtomically(folder_ + "/no/such/folder/file", "x"));
+  EXPECT_EQ(ReplaceFileAtomically(folder_ + "/no/such/folder/file", "x"), "создание временного файла: папка не найдена")
+      << "the system's reasons in Russian";
 }
 
 TEST_F(FilesTest, AProcessKilledWhileWritingLeavesTheOldFileOrTheNewOneWhole) {

@@ -1,39 +1,83 @@
 #include "store/project_store.h"
 
-#include "files.h"
-#include "store/projects_file.h"
+#include <chrono>
+
+#include "file_lock.h"
+#include "store/projects_folder.h"
 
 namespace ovalto {
 
 namespace {
 
 constexpr size_t kProblemsShown = 5;
+// A write of the file takes a small part of this; no copy waits longer for
+// another, so a copy that hangs holding the lock does not hang this one.
+constexpr std::chrono::milliseconds kLockWait{3000};
+
+struct FileReading {
+  ProjectTable Table;
+  std::vector<std::string> Problems;
+  FileStamp Stamp;
+};
+
+FileReading ReadProjects(const std::string& path) {
+  FileReading reading;
+  reading.Stamp = StampOf(path);
+  if (!reading.Stamp.Exists) return reading;
+  const std::optional<std::string> bytes = ReadWholeFile(path);
+  if (!bytes) {
+    reading.Problems.push_back("файл не читается");
+    return reading;
+  }
+  ProjectsFileContents contents = ParseProjectsFile(*bytes);
+  reading.Table = std::move(contents.Table);
+  reading.Problems = std::move(contents.Problems);
+  return reading;
+}
+
+std::string WriteFailure(const std::string& path, const std::string& reason) {
+  return "Не удалось записать файл \"" + path + "\":\r" + reason;
+}
+
+// The row that `record`, row `row` of this store's table, has in `table`:
+// the same row or the one it moved to, the row of its number when another
+// copy changed it, nothing when another copy deleted it.
+std::optional<size_t> Locate(const ProjectTable& table, const ProjectRecord& record, size_t row) {
+  if (row < table.size() && table[row] == record) return row;
+  for (size_t i = 0; i < table.size(); ++i) {
+    if (table[i] == record) return i;
+  }
+  for (size_t i = 0; i < table.size(); ++i) {
+    if (table[i].Number == record.Number) return i;
+  }
+  return std::nullopt;
+}
 
 }  // namespace
 
+std::string ProjectStore::LockPath() const { return folder_ + kProjectsLockFileName; }
+
 std::optional<std::string> ProjectStore::Load() {
-  table_.clear();
-  fileHoldsTable_ = true;
   keepAsidePending_ = false;
   keptAside_.clear();
-  const std::string path = FilePath();
-  if (!FileExists(path)) return std::nullopt;
-  const std::optional<std::string> bytes = ReadWholeFile(path);
-  ProjectsFileContents contents;
-  if (!bytes) {
-    contents.Problems.push_back("файл не читается");
-  } else {
-    contents = ParseProjectsFile(*bytes);
-  }
-  table_ = std::move(contents.Table);
-  if (contents.Problems.empty()) return std::nullopt;
-
-  fileHoldsTable_ = false;
+  // Without the lock (a folder the user may not write) nothing is removed
+  // or kept aside: another copy may be writing.
+  const FileLock lock(LockPath(), kLockWait);
+  if (lock.Held()) RemoveLeftoverTemporaries(folder_);
+  FileReading reading = ReadProjects(FilePath());
+  table_ = std::move(reading.Table);
+  stamp_ = reading.Stamp;
+  fileHoldsTable_ = reading.Problems.empty();
+  if (fileHoldsTable_) return std::nullopt;
   keepAsidePending_ = true;
-  const std::optional<std::string> keepError = KeepAside();
-  std::string message = "Файл \"" + path + "\" прочитан не полностью:";
-  for (size_t i = 0; i < contents.Problems.size() && i < kProblemsShown; ++i) message += "\r" + contents.Problems[i];
-  if (contents.Problems.size() > kProblemsShown) message += "\r…";
+  return PartReadMessage(reading.Problems, lock.Held() ? KeepAside() : std::optional<std::string>(lock.Failure()));
+}
+
+std::string ProjectStore::PartReadMessage(const std::vector<std::string>& problems,
+                                          const std::optional<std::string>& keepError) const {
+  std::string message = "Файл \"" + FilePath() + "\" прочитан не полностью:";
+  for (size_t i = 0; i < problems.size() && i < kProblemsShown; ++i) message += "\r" + problems[i];
+  if (problems.size() > kProblemsShown) message += "\r…";
   message += "\r\rЗагружено то, что удалось прочитать.";
   if (keepError) {
     message += "\rИсходный файл не удалось сохранить под другим именем (" + *keepError +
@@ -45,54 +89,86 @@ std::optional<std::string> ProjectStore::Load() {
 }
 
 std::optional<std::string> ProjectStore::KeepAside() {
-  const std::string path = FilePath();
-  const std::optional<std::string> bytes = ReadWholeFile(path);
+  const std::optional<std::string> bytes = ReadWholeFile(FilePath());
   if (!bytes) return "файл не читается";
-  std::string copy;
-  for (int n = 1;; ++n) {
-    copy = folder_ + "projects.damaged";
-    if (n > 1) copy.append(".").append(std::to_string(n));
-    copy += ".iso";
-    if (!FileExists(copy)) break;
-  }
-  if (std::optional<std::string> error = ReplaceFileAtomically(copy, *bytes)) return error;
+  DamagedCopy copy = KeepDamagedCopy(folder_, *bytes);
+  if (copy.Error) return copy.Error;
   keepAsidePending_ = false;
-  keptAside_ = copy;
+  keptAside_ = std::move(copy.Path);
   return std::nullopt;
 }
 
-std::optional<std::string> ProjectStore::Replace(ProjectTable table) {
+ProjectStore::Base ProjectStore::CurrentBase() {
+  if (StampOf(FilePath()) == stamp_) return {table_, stamp_, fileHoldsTable_, std::nullopt};
+  FileReading reading = ReadProjects(FilePath());
+  Base base{std::move(reading.Table), reading.Stamp, reading.Problems.empty(), std::nullopt};
+  keepAsidePending_ = !base.HoldsFile;
+  if (keepAsidePending_) base.Report = PartReadMessage(reading.Problems, KeepAside());
+  return base;
+}
+
+std::optional<std::string> ProjectStore::WriteTable(ProjectTable table) {
   const std::string path = FilePath();
   std::optional<std::string> error;
   if (keepAsidePending_) error = KeepAside();
   if (!error) error = ReplaceFileAtomically(path, SerializeProjectsFile(table));
-  if (error) return "Не удалось записать файл \"" + path + "\":\r" + *error;
+  if (error) return WriteFailure(path, *error);
   table_ = std::move(table);
+  stamp_ = StampOf(path);
   fileHoldsTable_ = true;
   return std::nullopt;
 }
 
+std::optional<std::string> ProjectStore::Replace(ProjectTable table) {
+  const FileLock lock(LockPath(), kLockWait);
+  if (!lock.Held()) return WriteFailure(FilePath(), lock.Failure());
+  return WriteTable(std::move(table));
+}
+
 ProjectStore::SaveResult ProjectStore::Save(ProjectForm& form, std::optional<size_t> openRow) {
   SaveResult result;
-  if (openRow && *openRow >= table_.size()) openRow.reset();
-  result.Check = CheckProjectForm(form, table_, openRow);
+  const size_t opened = openRow.value_or(table_.size());  // past the end: a new project
+  const FileLock lock(LockPath(), kLockWait);
+  if (!lock.Held()) {
+    result.WriteError = WriteFailure(FilePath(), lock.Failure());
+    return result;
+  }
+  Base base = CurrentBase();
+  result.ReadReport = std::move(base.Report);
+  const std::optional<size_t> row = opened < table_.size() ? Locate(base.Table, table_[opened], opened) : std::nullopt;
+  result.Check = CheckProjectForm(form, base.Table, row);
   if (result.Check) return result;
-  ProjectTable next = table_;
-  result.Row = StoreProject(next, openRow, form);
-  result.WriteError = Replace(std::move(next));
+  result.Row = StoreProject(base.Table, row, form);
+  result.WriteError = WriteTable(std::move(base.Table));
   return result;
 }
 
 std::optional<std::string> ProjectStore::Delete(size_t row) {
   if (row >= table_.size()) return std::nullopt;
-  ProjectTable next = table_;
-  next.erase(next.begin() + static_cast<std::ptrdiff_t>(row));
-  return Replace(std::move(next));
+  const FileLock lock(LockPath(), kLockWait);
+  if (!lock.Held()) return WriteFailure(FilePath(), lock.Failure());
+  Base base = CurrentBase();
+  if (const std::optional<size_t> at = Locate(base.Table, table_[row], row)) {
+    base.Table.erase(base.Table.begin() + static_cast<std::ptrdiff_t>(*at));
+  }
+  if (std::optional<std::string> error = WriteTable(std::move(base.Table))) return error;
+  return base.Report;
 }
 
 std::optional<std::string> ProjectStore::Write() {
   if (fileHoldsTable_) return std::nullopt;
-  return Replace(table_);
+  const FileLock lock(LockPath(), kLockWait);
+  if (!lock.Held()) return WriteFailure(FilePath(), lock.Failure());
+  Base base = CurrentBase();
+  if (base.HoldsFile) {
+    // Another copy wrote the file whole since: nothing of this one is missing.
+    table_ = std::move(base.Table);
+    stamp_ = base.Stamp;
+    fileHoldsTable_ = true;
+    return std::nullopt;
+  }
+  if (std::optional<std::string> error = WriteTable(std::move(base.Table))) return error;
+  return base.Report;
 }
 
 }  // namespace ovalto

@@ -59,9 +59,21 @@ ProjectRecord ParseLine(std::string rest, std::string& problem) {
     *field = Cp1251ToUtf8(rest.substr(0, tab));
     rest.erase(0, tab + 1);
   }
-  record.Number = CutToLength(record.Number, kNumberLength);
-  record.DateText = CutToLength(record.DateText, kDateTextLength);
-  record.Developer = CutToLength(record.Developer, kDeveloperLength);
+  // A cut loses what the file held, so it is reported like any other loss.
+  const struct {
+    std::string* Field;
+    size_t Length;
+    const char* Name;
+  } bounded[] = {{&record.Number, kNumberLength, "номер"},
+                 {&record.DateText, kDateTextLength, "дата"},
+                 {&record.Developer, kDeveloperLength, "разработчик"}};
+  for (const auto& [field, length, name] : bounded) {
+    std::string cut = CutToLength(*field, length);
+    if (cut.size() != field->size() && problem.empty()) {
+      problem = std::string(name) + " длиннее " + std::to_string(length) + " знаков";
+    }
+    *field = std::move(cut);
+  }
   record.TreeText = Cp1251ToUtf8(rest);
   return record;
 }
@@ -91,12 +103,13 @@ std::string SerializeProjectsFile(const ProjectTable& table) {
   std::string bytes;
   for (const ProjectRecord& record : table) {
     std::string line;
-    for (const std::string* field : {&record.Number, &record.DateText, &record.ProjectName, &record.Developer}) {
-      line += BlankSeparators(*field);
+    // Only TABs and line ends cut a line: a pilcrow in any field stays, so
+    // a record the file gave is written back as it was.
+    for (const std::string* field :
+         {&record.Number, &record.DateText, &record.ProjectName, &record.Developer, &record.Note}) {
+      line += BlankControls(*field, false);
       line += '\t';
     }
-    line += BlankControls(record.Note, false);
-    line += '\t';
     line += BlankControls(record.TreeText, true);
     bytes += Utf8ToCp1251(line);
     bytes += "\r\n";

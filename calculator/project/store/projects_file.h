@@ -14,8 +14,8 @@ inline constexpr const char* kTreeScratchFileName = "projects.tmp";
 
 struct ProjectsFileContents {
   ProjectTable Table;
-  // One entry per line that could not be read whole ("строка 3: …"); what
-  // could be read of it is in the table all the same.
+  // One entry per line that could not be read whole or was cut ("строка 3:
+  // …"); what could be read of it is in the table all the same.
   std::vector<std::string> Problems;
 };
 
@@ -23,8 +23,9 @@ struct ProjectsFileContents {
 // and empty lines hold no project.
 ProjectsFileContents ParseProjectsFile(const std::string& bytes);
 
-// Every record a line; no field can hold a separator of the file, whatever
-// reached the table.
+// Every record a line; no field can hold a TAB or a line end of the file,
+// whatever reached the table. A record read whole comes back as the file
+// held it.
 std::string SerializeProjectsFile(const ProjectTable& table);
 
 // The scratch file through which a tree is loaded: the tree text's pieces as

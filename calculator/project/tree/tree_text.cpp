@@ -31,6 +31,8 @@ std::optional<int> ImageOf(const std::string& line) {
   return image;
 }
 
+size_t IndentOf(const std::string& line) { return std::min(line.find_first_not_of("\t "), line.size()); }
+
 }  // namespace
 
 std::string BuildTreeText(const ProjectTree& tree) {
@@ -43,28 +45,37 @@ std::vector<std::string> SplitAtPilcrows(const std::string& text) { return Split
 
 ParsedTree ParseTreeText(const std::string& treeText) {
   ParsedTree parsed;
-  // The open path from a top-level node down to the node read last.
-  std::vector<NodeSpec*> path;
-  for (const std::string& line : SplitAtPilcrows(treeText)) {
-    const size_t indent = std::min(line.find_first_not_of("\t "), line.size());
-    const std::string rest = line.substr(indent);
-    int level = static_cast<int>(indent);
-    if (path.empty()) level = 0;  // the first line is a root whatever its indent
-    if (level > static_cast<int>(path.size())) {
-      parsed.Error = "Неверный уровень (" + std::to_string(level) + ") для элемента \"" + rest + "\"";
+  const std::vector<std::string> lines = SplitAtPilcrows(treeText);
+  // The levels of all lines are checked before any image is read: the tree
+  // is laid out first and its images read after.
+  std::vector<int> levels;
+  for (const std::string& line : lines) {
+    const int indent = static_cast<int>(IndentOf(line));
+    const int level = levels.empty() ? 0 : indent;  // the first line is a root whatever its indent
+    if (!levels.empty() && level > levels.back() + 1) {
+      parsed.Error =
+          "Неверный уровень (" + std::to_string(level) + ") для элемента \"" + line.substr(IndentOf(line)) + "\"";
       break;
     }
+    levels.push_back(level);
+  }
+  // The open path from a top-level node down to the node read last.
+  std::vector<NodeSpec*> path;
+  for (size_t i = 0; i < levels.size(); ++i) {
+    const std::string rest = lines[i].substr(IndentOf(lines[i]));
     const std::optional<int> image = ImageOf(rest);
     if (!image) {
       // Appended piece by piece: a concatenation here sets off a false
       // overlap warning of g++ 12 in optimised builds.
-      std::string error(1, '\'');
-      error.append(rest, 0, 2).append("' is not a valid integer value");
-      parsed.Error = std::move(error);
+      if (parsed.Complete()) {
+        std::string error = "Неверный номер изображения (";
+        error.append(rest, 0, 2).append(") для элемента \"").append(rest).append("\"");
+        parsed.Error = std::move(error);
+      }
       break;
     }
     NodeSpec node{*image, BlankSeparators(rest.substr(std::min<size_t>(rest.size(), 2))), {}};
-    path.resize(static_cast<size_t>(level));
+    path.resize(static_cast<size_t>(levels[i]));
     std::vector<NodeSpec>& siblings = path.empty() ? parsed.TopLevel : path.back()->Children;
     siblings.push_back(std::move(node));
     path.push_back(&siblings.back());

@@ -18,10 +18,12 @@ struct ParsedTree {
   bool Complete() const { return Error.empty(); }
 };
 
-// Reads a TreeText. A line's level is the count of TABs and blanks before it;
-// a line more than one level below the previous node, or one whose first two
-// characters are not a number, stops the reading with its error. Text after
-// the last pilcrow is read as one more line, so nothing stored is dropped.
+// Reads a TreeText. A line's level is the count of TABs and blanks before it.
+// A line more than one level below the previous node stops the reading with
+// the level error, whatever lines before it hold; else the first line whose
+// first two characters are not a number stops it with the image error. Text
+// after the last pilcrow is read as one more line, so nothing stored is
+// dropped.
 ParsedTree ParseTreeText(const std::string& treeText);
 
 // The pieces of a pilcrow-separated text (a note, a tree), in order; text

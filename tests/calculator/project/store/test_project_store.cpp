@@ -1,9 +1,14 @@
 #include "store/project_store.h"
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 
 #include <gtest/gtest.h>
 
+#include "file_lock.h"
 #include "file_size_limit.h"
 #include "project_folder.h"
 #include "tree/tree_editing.h"
@@ -50,7 +55,8 @@ TEST(ProjectStore, EverySaveAndDeleteIsInTheFileAtOnce) {
   EXPECT_EQ(folder.Read("projects.iso"), "") << "a deleted last project does not come back";
   ASSERT_FALSE(restarted.Load());
   EXPECT_TRUE(restarted.Table().empty());
-  EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string>{"projects.iso"}) << "no temporary file is left";
+  EXPECT_EQ(FilesIn(folder.Path()), (std::vector<std::string>{"projects.iso", "projects.lock"}))
+      << "no temporary file is left";
 }
 
 TEST(ProjectStore, TextTypedWithSeparatorsInEveryFieldComesBackInItsPlace) {
@@ -156,7 +162,7 @@ TEST(ProjectStore, FailedWriteLeavesTheFileAndTheTableAsTheyWere) {
   }
   EXPECT_EQ(folder.Read("projects.iso"), before);
   EXPECT_EQ(store.Table().size(), 1u);
-  EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string>{"projects.iso"});
+  EXPECT_EQ(FilesIn(folder.Path()), (std::vector<std::string>{"projects.iso", "projects.lock"}));
   ProjectStore restarted(folder.Path());
   EXPECT_FALSE(restarted.Load());
   EXPECT_EQ(restarted.Table(), store.Table());
@@ -189,6 +195,153 @@ TEST(ProjectStore, DeleteAddressesTheRowNotTheNumber) {
   ASSERT_FALSE(store.Delete(1));
   ASSERT_EQ(store.Table().size(), 1u);
   EXPECT_EQ(store.Table()[0].ProjectName, "first");
+}
+
+// Two copies of the program on one folder: each change is made on what the
+// other wrote meanwhile, and the table shows the merged file.
+TEST(ProjectStore, TwoCopiesKeepWhatTheOtherSavedOrDeleted) {
+  testing::ProjectFolder folder;
+  folder.Write("projects.iso", "X\t01.01.2026\tn\td\t\t00R\xB6\r\n");
+  ProjectStore a(folder.Path());
+  ProjectStore b(folder.Path());
+  ASSERT_FALSE(a.Load());
+  ASSERT_FALSE(b.Load());
+  ProjectForm first = Form("A-1");
+  ASSERT_TRUE(a.Save(first, std::nullopt).Saved());
+  ProjectForm second = Form("B-1");
+  const ProjectStore::SaveResult saved = b.Save(second, std::nullopt);
+  ASSERT_TRUE(saved.Saved());
+  EXPECT_EQ(saved.Row, 2u);
+  ASSERT_EQ(b.Table().size(), 3u) << "the list shows the merged table";
+  EXPECT_EQ(b.Table()[1].Number, "A-1");
+
+  ASSERT_FALSE(a.Delete(0));  // X
+  ProjectForm renamed = Form("B-1");
+  renamed.ProjectName = "Склад";
+  ASSERT_TRUE(b.Save(renamed, 2).Saved()) << "row 2 of b is row 1 of the file now";
+  ProjectForm third = Form("A-2");
+  ASSERT_TRUE(a.Save(third, std::nullopt).Saved());
+  ProjectForm taken = Form("A-2");
+  EXPECT_EQ(b.Save(taken, std::nullopt).Check->Text, "Укажите уникальный номер проекта !")
+      << "the number the other copy took meanwhile";
+  ASSERT_FALSE(a.Write());
+  ASSERT_FALSE(b.Write());
+
+  ProjectStore restarted(folder.Path());
+  ASSERT_FALSE(restarted.Load());
+  ASSERT_EQ(restarted.Table().size(), 3u) << "the deleted project does not come back";
+  EXPECT_EQ(restarted.Table()[0].Number, "A-1");
+  EXPECT_EQ(restarted.Table()[1].ProjectName, "Склад");
+  EXPECT_EQ(restarted.Table()[2].Number, "A-2");
+  EXPECT_EQ(restarted.Table(), a.Table());
+}
+
+TEST(ProjectStore, CopiesSavingAtTheSameTimeLoseNothing) {
+  testing::ProjectFolder folder;
+  constexpr int kCopies = 4;
+  constexpr int kSaves = 15;
+  std::vector<pid_t> copies;
+  for (int copy = 0; copy < kCopies; ++copy) {
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      ProjectStore store(folder.Path());
+      bool saved = !store.Load();
+      for (int k = 0; k < kSaves; ++k) {
+        ProjectForm form = Form(std::to_string(copy) + "-" + std::to_string(k));
+        saved = store.Save(form, std::nullopt).Saved() && saved;
+      }
+      ::_exit(saved ? 0 : 1);
+    }
+    copies.push_back(pid);
+  }
+  for (const pid_t pid : copies) {
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  ProjectStore store(folder.Path());
+  ASSERT_FALSE(store.Load());
+  EXPECT_EQ(store.Table().size(), static_cast<size_t>(kCopies * kSaves));
+}
+
+TEST(ProjectStore, AFieldCutWhileReadingIsReportedAndTheFileKeptBeside) {
+  testing::ProjectFolder folder;
+  const std::string original =
+      std::string(33, '7') + "\t01.01.2026\tn\td\t\t00R\xB6\r\n" + "2\t09.12.2026 12:00:00\tn\td\t\t00R\xB6\r\n";
+  folder.Write("projects.iso", original);
+  ProjectStore store(folder.Path());
+  const std::optional<std::string> message = store.Load();
+  ASSERT_TRUE(message);
+  EXPECT_NE(message->find(folder.File("projects.iso")), std::string::npos) << *message;
+  EXPECT_NE(message->find("строка 1: номер длиннее 32 знаков"), std::string::npos) << *message;
+  EXPECT_NE(message->find("строка 2: дата длиннее 16 знаков"), std::string::npos) << *message;
+  ProjectForm other = Form("3");
+  ASSERT_TRUE(store.Save(other, std::nullopt).Saved());
+  EXPECT_EQ(folder.Read("projects.damaged.iso"), original);
+}
+
+TEST(ProjectStore, RecordsTheUserDidNotSaveKeepWhatTheyHeld) {
+  testing::ProjectFolder folder;
+  // P¶N, Имя¶имя, Раз¶раб in code page 1251.
+  const std::string kept =
+      "P\xB6N\t09.12.2026\t\xC8\xEC\xFF\xB6\xE8\xEC\xFF\t\xD0\xE0\xE7\xB6\xF0\xE0\xE1\t\t00R\xB6\r\n";
+  folder.Write("projects.iso", kept);
+  ProjectStore store(folder.Path());
+  ASSERT_FALSE(store.Load());
+  EXPECT_EQ(store.Table()[0].ProjectName, "Имя¶имя");
+  ProjectForm other = Form("2");
+  ASSERT_TRUE(store.Save(other, std::nullopt).Saved());
+  ASSERT_FALSE(store.Delete(1));
+  EXPECT_EQ(folder.Read("projects.iso"), kept);
+}
+
+TEST(ProjectStore, AFileTheUserMayNotWriteIsNotReplaced) {
+  testing::ProjectFolder folder;
+  const std::string before = "1\t01.01.2026\tn\td\t\t00R\xB6\r\n";
+  folder.Write("projects.iso", before);
+  const std::string path = folder.File("projects.iso");
+  ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+  struct stat old {};
+  ASSERT_EQ(::stat(path.c_str(), &old), 0);
+  ASSERT_EQ(old.st_mode & 0777, 0444u);
+  ProjectStore store(folder.Path());
+  ASSERT_FALSE(store.Load());
+  ProjectForm form = Form("2");
+  const ProjectStore::SaveResult result = store.Save(form, std::nullopt);
+  ASSERT_TRUE(result.WriteError);
+  EXPECT_EQ(*result.WriteError, "Не удалось записать файл \"" + path + "\":\rфайл доступен только для чтения");
+  struct stat now {};
+  ASSERT_EQ(::stat(path.c_str(), &now), 0);
+  EXPECT_EQ(now.st_ino, old.st_ino) << "the file was not renamed over";
+  EXPECT_EQ(folder.Read("projects.iso"), before);
+  EXPECT_EQ(store.Table().size(), 1u);
+}
+
+TEST(ProjectStore, LeftoversDoNotPileUp) {
+  testing::ProjectFolder folder;
+  const std::string damaged = "no tabs here\r\n";
+  folder.Write("projects.iso", damaged);
+  for (const char* leftover :
+       {"projects.iso.a1B2c3", "projects.damaged.2.iso.Zz9yY8", "projects.tmp.Qw3Er4", "notes.txt.a1B2c3"}) {
+    folder.Write(leftover, "left by a killed write");
+  }
+  {
+    // Another copy writing now: its temporary file is no leftover.
+    const FileLock writing(folder.File("projects.lock"), std::chrono::milliseconds(0));
+    ASSERT_TRUE(writing.Held());
+    ProjectStore store(folder.Path());
+    EXPECT_TRUE(store.Load());
+    EXPECT_EQ(folder.Read("projects.iso.a1B2c3"), "left by a killed write");
+  }
+  for (int start = 0; start < 3; ++start) {
+    ProjectStore store(folder.Path());
+    EXPECT_TRUE(store.Load());
+    EXPECT_EQ(store.KeptAsidePath(), folder.File("projects.damaged.iso"));
+  }
+  EXPECT_EQ(FilesIn(folder.Path()),
+            (std::vector<std::string>{"notes.txt.a1B2c3", "projects.damaged.iso", "projects.iso", "projects.lock"}))
+      << "one copy of one damaged content";
 }
 
 }  // namespace

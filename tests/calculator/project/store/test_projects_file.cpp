@@ -44,7 +44,7 @@ TEST(ProjectsFile, NoSeparatorReachesTheFileFromAnyField) {
   EXPECT_EQ(read.Table[0].Number, "a b");
   EXPECT_EQ(read.Table[0].DateText, "1 2");
   EXPECT_EQ(read.Table[0].ProjectName, "n m");
-  EXPECT_EQ(read.Table[0].Developer, "d e");
+  EXPECT_EQ(read.Table[0].Developer, "d¶e") << "a pilcrow separates nothing there";
   EXPECT_EQ(read.Table[0].Note, "x y¶");
   EXPECT_EQ(read.Table[0].TreeText, "00R  ¶");
 }
@@ -66,15 +66,24 @@ TEST(ProjectsFile, LinesThatDoNotParseAreReportedAndLoadedAsFarAsTheyGo) {
   EXPECT_EQ(read.Problems[2], "строка 3: недопустимые символы");
 }
 
-TEST(ProjectsFile, BoundedFieldsAreCutToTheirLength) {
+TEST(ProjectsFile, BoundedFieldsAreCutToTheirLengthAndTheCutReported) {
   const std::string longText(40, '\xC0');  // 40 × "А"
+  const std::string fits(32, '\xC0');
   const ProjectsFileContents read =
-      ParseProjectsFile(longText + "\t" + longText + "\t" + longText + "\t" + longText + "\t\t\r\n");
+      ParseProjectsFile(longText + "\t" + longText + "\t" + longText + "\t" + longText + "\t\t\r\n" +  //
+                        "1\t09.12.2026 12:00:00\tn\td\t\t\r\n" +                                       //
+                        "2\t09.12.2026\tn\t" + longText + "\t\t\r\n" +                                 //
+                        fits + "\t09.12.2026\t" + longText + "\t" + fits + "\t\t\r\n");
   const ProjectRecord& record = read.Table.at(0);
   EXPECT_EQ(Utf8ToCp1251(record.Number).size(), 32u);
   EXPECT_EQ(Utf8ToCp1251(record.DateText).size(), 16u);
   EXPECT_EQ(Utf8ToCp1251(record.ProjectName).size(), 40u);
   EXPECT_EQ(Utf8ToCp1251(record.Developer).size(), 32u);
+  EXPECT_EQ(read.Table.at(1).DateText, "09.12.2026 12:00");
+  EXPECT_EQ(read.Problems,
+            (std::vector<std::string>{"строка 1: номер длиннее 32 знаков", "строка 2: дата длиннее 16 знаков",
+                                      "строка 3: разработчик длиннее 32 знаков"}))
+      << "a field that fits is no problem";
 }
 
 }  // namespace

@@ -50,10 +50,14 @@ TEST(TreeText, LevelsAscendToTheRightAncestorAndBlanksCountAsIndent) {
   EXPECT_EQ(parsed.TopLevel[1].Text, "R2");
 }
 
-TEST(TreeText, ImageThatIsNotANumberStops) {
-  const ParsedTree parsed = ParseTreeText("00R¶\tx9S¶");
-  EXPECT_FALSE(parsed.Complete());
+TEST(TreeText, ImageThatIsNotANumberStopsAfterTheLevelsOfAllLines) {
+  const ParsedTree parsed = ParseTreeText("00R¶\tx9S¶\t\t09T¶");
+  EXPECT_EQ(parsed.Error, "Неверный номер изображения (x9) для элемента \"x9S\"");
   EXPECT_EQ(parsed.TopLevel.size(), 1u);
+  EXPECT_TRUE(parsed.TopLevel[0].Children.empty());
+  const ParsedTree both = ParseTreeText("00R¶\tXX¶\t\t\t16позже¶");
+  EXPECT_EQ(both.Error, "Неверный уровень (3) для элемента \"16позже\"");
+  EXPECT_EQ(both.TopLevel.size(), 1u);
   EXPECT_FALSE(ParseTreeText("¶").Complete()) << "an empty piece has no image";
 }
 
