@@ -11,7 +11,17 @@ namespace {
 
 // The cold heat-flow kinds size against a heat gain, which only a negative
 // norm expresses.
-bool IsColdHeatFlowKind(int code) { return code == 21121 || code == 21211 || code == 51121 || code == 52121; }
+bool HasWrongSign(CalcSession& session) {
+  const int code = session.CalcKindCode;
+  if (code != 21121 && code != 21211 && code != 51121 && code != 52121) return false;
+  return session.Variables.GetVariable(ListHasVariable(session.VariableList, "QL") ? "QL" : "Qf") >= 0;
+}
+
+void WarnOfWrongSign(CalcSession& session) {
+  session.Messages.Show(MessageType::Warning,
+                        "Для этого типа расчета необходимо указать\rотрицательное значение теплового потока !",
+                        kButtonCancel);
+}
 
 // A calculated thickness goes up to the next step of the object's series;
 // a pipe over 35 mm takes no tube thinner than 9 mm.
@@ -62,28 +72,33 @@ class CalculatingMark {
   CalcSession& session_;
 };
 
-// The check, the engine's full run and the sign rule of the cold kinds. A
+// The check, the sign rule of the cold kinds and the engine's full run. A
 // failed check or a failed run has said what is wrong; no thickness was
 // computed, so neither the sign rule nor the thickness messages follow.
 enum class RunEnd { Completed, Failed, WrongSign };
 
 RunEnd CheckAndCalculate(CalcSession& session, CalculationEngine& engine) {
   const CalculatingMark calculating(session);
+  // A calculated thickness meets the typed norm, so a norm of the wrong
+  // sign is refused before anything is computed. A given thickness yields
+  // the flow: its sign is known only after the run, whose result is then
+  // not offered beside the warning.
+  const bool normTyped = ScanMode(session) == ThicknessMode::Calculated;
   try {
     if (engine.ValidateInputs(true) != kAllInputsValid) return RunEnd::Failed;
+    if (normTyped && HasWrongSign(session)) {
+      WarnOfWrongSign(session);
+      return RunEnd::WrongSign;
+    }
     RunScheme(session, engine.State, "");
   } catch (const CalculationFailure& failure) {
     session.Messages.Show(MessageType::Warning, failure.what(), kButtonCancel);
     return RunEnd::Failed;
   }
-  if (IsColdHeatFlowKind(session.CalcKindCode)) {
-    const double norm = session.Variables.GetVariable(ListHasVariable(session.VariableList, "QL") ? "QL" : "Qf");
-    if (norm >= 0) {
-      session.Messages.Show(MessageType::Warning,
-                            "Для этого типа расчета необходимо указать\rотрицательное значение теплового потока !",
-                            kButtonCancel);
-      return RunEnd::WrongSign;
-    }
+  if (!normTyped && HasWrongSign(session)) {
+    engine.State.Outputs = {};
+    WarnOfWrongSign(session);
+    return RunEnd::WrongSign;
   }
   return RunEnd::Completed;
 }

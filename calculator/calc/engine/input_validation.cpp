@@ -6,10 +6,9 @@
 #include <optional>
 #include <string_view>
 
-#include "kinds/calc_kind_setup.h"
+#include "grid/place_climate.h"
 #include "number_format.h"
 #include "state/scheme_engine.h"
-#include "state/variable_list.h"
 #include "tables/climate_tables.h"
 
 namespace ovalto {
@@ -202,51 +201,38 @@ std::optional<double> ReadNumber(CalcSession& session, std::size_t index, const 
   return read.Number;
 }
 
-// Writes an ambient temperature of the climate table; a settlement that
-// lacks it leaves the cell empty, so the check asks the user for it.
-void TakeAmbient(CalcSession& session, std::optional<double> temperature) {
-  if (temperature) {
-    session.Variables.SetVariable("Tn", "!", *temperature);
-  } else {
-    session.Grid.SetCell(session.Variables.VariableRow("Tn"), "");
-  }
-}
-
-// What the region's cost and climate values give the calculation.
-void TakeClimateRow(CalcSession& session, const ClimateRecord& row) {
+// The region's own values: transport costs and wages are the same for the
+// whole region. The ambient and the wind are the chosen settlement's,
+// taken as choosing it takes them.
+void TakeRegionCosts(CalcSession& session, const ClimateRecord& row) {
   VariableTable& variables = session.Variables;
   variables.SetVariable("Ktr", "!", row.TransportPercent);
   variables.SetVariable("Zpl", "!", row.Wages);
   variables.SetVariable("Rg_", "!" + session.Grid.cbRG.SelectedText(), 0);
   variables.SetVariable("Np_", "!" + session.Grid.cbNP.SelectedText(), 0);
-  if (IsIndoorKind(session) == 0 && ListHasVariable(session.VariableList, "Z")) {
-    TakeAmbient(session, variables.GetVariable("Z") >= 8760 ? row.AnnualMeanTemp : row.HeatingMeanTemp);
-  }
 }
 
 void TakeRegion(CalcSession& session) {
   VariableTable& variables = session.Variables;
-  if (IsIndoorKind(session) > 0) variables.SetVariable("Tn", "!", 20);
   if (session.Grid.cbRG.ItemIndex <= 0) {
     variables.SetVariable("Ktr", "!", 5);
     variables.SetVariable("Rg_", "!-", 0);
     variables.SetVariable("Zpl", "!", 30000);
     variables.SetVariable("Np_", "!-", 0);
-    return;
+  } else if (const auto rows = ClimateRowsOfRegion(session.Grid.cbRG.SelectedText()); !rows.empty()) {
+    TakeRegionCosts(session, *rows.front());
   }
-  const auto rows = ClimateRowsOfRegion(session.Grid.cbRG.SelectedText());
-  if (!rows.empty()) TakeClimateRow(session, *rows.front());
+  TakePlaceClimate(session);
 }
 
 void TakeSettlement(CalcSession& session) {
-  if (IsIndoorKind(session) > 0) session.Variables.SetVariable("Tn", "!", 20);
-  if (session.Grid.cbNP.ItemIndex < 0) return;
-  const std::string& region = session.Grid.cbRG.SelectedText();
-  const std::string& settlement = session.Grid.cbNP.SelectedText();
-  if (const ClimateRecord* row = FindClimateRow(region, settlement)) TakeClimateRow(session, *row);
-  if (const WindRecord* wind = FindWindRow(region, settlement); wind && wind->WindSpeed2 > 0) {
-    session.Variables.SetVariable("W", "!", wind->WindSpeed2);
+  const GridModel& grid = session.Grid;
+  if (grid.cbNP.ItemIndex >= 0) {
+    if (const ClimateRecord* row = FindClimateRow(grid.cbRG.SelectedText(), grid.cbNP.SelectedText())) {
+      TakeRegionCosts(session, *row);
+    }
   }
+  TakePlaceClimate(session);
 }
 
 // A list variable passes when its combo has a choice; the region and the

@@ -49,6 +49,12 @@ void TakeRadiationCoefficient(const CalcSession& session, EngineState& state) {
   }
 }
 
+// Wind along a flat wall: the air runs one and a half times the wall's
+// size (mm) before it leaves the wall.
+double WindAtFlatWall(double wind, double tn, double sizeMm) {
+  return Div(Power(wind, 0.8) * (5.95 - 1.5 * tn / 100), Power(1.5 * sizeMm / 1000, 0.2));
+}
+
 }  // namespace
 
 void CalcOuterCoefficient(CalcSession& session, EngineState& state) {
@@ -84,14 +90,10 @@ void CalcOuterCoefficient(CalcSession& session, EngineState& state) {
       convective = 1.66 * Power(dTsurface, 1.0 / 3);
       break;
     case ConvectionGroup::WindFlatWall:
-      if (wind > 0) convective = Div(Power(wind, 0.8) * (5.95 - 1.5 * tn / 100), Power(1500 * size / 1000, 0.2));
+      if (wind > 0) convective = WindAtFlatWall(wind, tn, size);
       break;
     case ConvectionGroup::WindDuctSide:
-      if (wind > 0) {
-        // The side is in mm; the length in the formula is in metres, as for the tank.
-        convective =
-            Div(Power(wind, 0.8) * (5.95 - 1.5 * tn / 100), Power(1500 * variables.GetVariable("Lv") / 1000, 0.2));
-      }
+      if (wind > 0) convective = WindAtFlatWall(wind, tn, variables.GetVariable("Lv"));
       break;
     case ConvectionGroup::None:
       if (session.CalcKindCode > 0) {

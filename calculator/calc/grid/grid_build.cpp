@@ -14,13 +14,15 @@ namespace {
 
 constexpr int kRowHeight = GridModel::kRowHeight;
 
-// Ducts name their sizes in their own words.
-std::string DuctCaption(const std::string& name, int code) {
+// Ducts name their sizes in their own words. A rectangular duct's norm is
+// met by the heat flux of its side, per square metre like a tank's wall.
+std::string DuctCaption(const VariableTable& variables, const std::string& name, int code) {
   if (name == "L") return "Длина воздуховода, м";
   if (name == "Ms_") return "Материал стенки воздуховода";
   if (name == "Dn") return "Диаметр воздуховода, мм";
   if (name == "De") return IsRoundDuctKind(code) ? "Диаметр воздуховода, мм" : "Ширина воздуховода, мм";
   if (name == "He") return "Высота воздуховода, мм";
+  if (name == "QL" && IsRectangularDuctKind(code)) return std::string(variables.Find("Qf")->Caption);
   return {};
 }
 
@@ -100,7 +102,7 @@ void LayOutRows(CalcSession& session) {
     grid.Captions[static_cast<std::size_t>(row)] = record.Caption;
     grid.SetCell(row, record.RememberedText);
     if (IsDuctKind(code)) {
-      const std::string caption = DuctCaption(record.Name, code);
+      const std::string caption = DuctCaption(session.Variables, record.Name, code);
       if (!caption.empty()) grid.Captions[static_cast<std::size_t>(row)] = caption;
     }
     // Heating works through the heating season only; other systems all year.

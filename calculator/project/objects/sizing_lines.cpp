@@ -20,7 +20,7 @@ std::string NumberLine(const char* caption, double value, const char* unit) {
 
 std::string SizedPurposeCode(const std::string& variableList, bool indoor) {
   static constexpr std::pair<const char*, const char*> kPriority[] = {
-      {"Be", "ЭЭ"}, {"QL", "СН"}, {"Qf", "СН"}, {"T2", "СТ"}, {"Tr", "ПК"}, {"Kz", "З"}, {"Tp", "ТВ"}};
+      {"Be", "ЭЭ"}, {"QL", "СН"}, {"Qf", "СН"}, {"T2", "СТ"}, {"Tr", "ПК"}, {"Trv", "ПК"}, {"Kz", "З"}, {"Tp", "ТВ"}};
   const std::string letter = indoor ? "П" : "О";
   for (const auto& [name, code] : kPriority) {
     if (ListHasVariable(variableList, name)) return std::string(code) + " " + letter;

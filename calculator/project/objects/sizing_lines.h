@@ -20,8 +20,8 @@ struct SizedObject {
 
 // The purpose of the chosen kind by the variables it shows (",Be," energy
 // efficiency first, then the heat-flow norms, the end temperature,
-// condensation, freezing and safety), a blank and the location letter; the
-// letter alone when the kind shows none of them.
+// condensation outside or inside, freezing and safety), a blank and the
+// location letter; the letter alone when the kind shows none of them.
 std::string SizedPurposeCode(const std::string& variableList, bool indoor);
 
 // The object of that kind and name as the calculation just sized it;

@@ -37,8 +37,8 @@ TEST(HeadlessRun, TypedValuesWinAndHiddenOnesAreStored) {
 }
 
 TEST(HeadlessRun, ChoosesRegionAndSettlementAsTheUserDoes) {
-  // Майкоп, wind 3. Leaving the settlement's row takes the climate of the
-  // heating season (2,3), which the heating pipe works through (4560 h).
+  // Майкоп, wind 3. Leaving the settlement's row keeps what choosing it
+  // gave: the annual mean (10,9) that the heat-flow norm holds for.
   HeadlessInputs in = PipeInputs(11121);
   in.Texts.erase("Tn");
   in.Texts.erase("W");
@@ -47,7 +47,7 @@ TEST(HeadlessRun, ChoosesRegionAndSettlementAsTheUserDoes) {
   in.Texts["Np_"] = "Майкоп";
   HeadlessResult result = RunHeadless(in);
   EXPECT_TRUE(result.Messages.empty());
-  EXPECT_EQ(result.Cells["Tn"], "2,3");
+  EXPECT_EQ(result.Cells["Tn"], "10,9");
   EXPECT_EQ(result.Cells["W"], "3");
   EXPECT_EQ(result.Cells["Rg_"], "Республика Адыгея");
 }

@@ -16,6 +16,7 @@ using testing::kThickerThan120;
 using testing::kThinnerThan1;
 using testing::PipeInputs;
 using testing::Shows;
+using testing::TankInputs;
 
 TEST(CalculationRun, ColdHeatFlowNeedsANegativeNorm) {
   HeadlessInputs in = PipeInputs(21121);
@@ -26,6 +27,31 @@ TEST(CalculationRun, ColdHeatFlowNeedsANegativeNorm) {
   EXPECT_EQ(result.Messages[0].Text,
             "Для этого типа расчета необходимо указать\rотрицательное значение теплового потока !");
   // The run ends there: no thickness message follows.
+}
+
+TEST(CalculationRun, WrongSignComputesNothing) {
+  // A positive norm on a cold kind is refused before the engine runs: the
+  // thickness stays as it was before the press, and nothing can be printed.
+  for (const int kind : {21121, 21211, 51121, 52121}) {
+    HeadlessInputs in = kind == 52121 ? TankInputs(kind) : PipeInputs(kind);
+    in.Texts["Tb"] = "5";
+    in.Texts[kind == 52121 ? "Qf" : "QL"] = "40";
+    HeadlessResult result = RunHeadless(in);
+    ASSERT_EQ(result.Messages.size(), 1u) << kind;
+    EXPECT_EQ(result.Messages[0].Text,
+              "Для этого типа расчета необходимо указать\rотрицательное значение теплового потока !");
+    EXPECT_EQ(result.Cells["Wiz"], "") << kind;
+    EXPECT_FALSE(result.Outputs.ChartButton || result.Outputs.Print || result.Outputs.Excel) << kind;
+  }
+  // A given thickness yields the flow, here a loss of a pipe warmer than
+  // the room: neither is that result offered beside the warning.
+  HeadlessInputs warm = Given(PipeInputs(21121), "20");
+  warm.Texts["Tb"] = "30";
+  const HeadlessResult result = RunHeadless(warm);
+  ASSERT_EQ(result.Messages.size(), 1u);
+  EXPECT_EQ(result.Messages[0].Text,
+            "Для этого типа расчета необходимо указать\rотрицательное значение теплового потока !");
+  EXPECT_FALSE(result.Outputs.ChartButton || result.Outputs.Print || result.Outputs.Excel);
 }
 
 TEST(CalculationRun, FailedCheckEndsTheRunWithItsOwnMessage) {

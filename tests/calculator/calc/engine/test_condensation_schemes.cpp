@@ -130,9 +130,9 @@ TEST_F(CondensationSchemes, RectangularDuctSideCoefficientInMetres) {
   Choose(31326, {{"Tb", 20}, {"Tn", -10}, {"Vlv", 50}, {"Lv", 400}, {"Hv", 200}, {"Wb", 5}, {"W", 5}});
   Pick(session.Grid.cbTP, "PELLORIT TK");
   Run("An");
-  // aC = 5^0.8 * (5.95 + 0.15) / (1500 * 0.4)^0.2 = 3.623898 * 6.1 / 3.594434 = 6.1500
-  // aR = 0.35 * (2.705^4 - 2.63^4) / 7.5 = 0.2658; An = round(6.4158, 1)
-  EXPECT_DOUBLE_EQ(Get("An"), 6.4);
+  // aC = 5^0.8 * (5.95 + 0.15) / (1.5 * 0.4)^0.2 = 3.623898 * 6.1 / 0.902880 = 24.4836
+  // aR = 0.35 * (2.705^4 - 2.63^4) / 7.5 = 0.2658; An = round(24.7494, 1)
+  EXPECT_DOUBLE_EQ(Get("An"), 24.7);
 }
 
 }  // namespace

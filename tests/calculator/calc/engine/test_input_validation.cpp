@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/calculation_run.h"
 #include "engine/engine.h"
+#include "grid/grid_editors.h"
+#include "grid/grid_navigation.h"
+#include "headless_run.h"
 #include "kind_picker.h"
+#include "kinds/calc_kinds.h"
 #include "recording_message_boxes.h"
 #include "state/calc_session.h"
 #include "state/scheme_engine.h"
@@ -185,8 +190,93 @@ TEST_F(InputValidationTest, FocusedRegionBringsItsCostsAndClimate) {
   EXPECT_EQ(Check(), "");
   EXPECT_DOUBLE_EQ(session.Variables.GetVariable("Ktr"), first.TransportPercent);
   EXPECT_DOUBLE_EQ(session.Variables.GetVariable("Zpl"), first.Wages);
+  // No settlement chosen: no settlement's climate either.
+  EXPECT_DOUBLE_EQ(session.Variables.GetVariable("Tn"), 20);
+
+  session.Grid.cbNP.Items = {std::string(first.Settlement)};
+  session.Grid.cbNP.SelectText(std::string(first.Settlement));
+  EXPECT_EQ(Check(), "");
   ASSERT_TRUE(first.AnnualMeanTemp.has_value());
   EXPECT_DOUBLE_EQ(session.Variables.GetVariable("Tn"), *first.AnnualMeanTemp);
+}
+
+// A place of the climate table and what its climate leaves in the grid.
+struct Place {
+  std::string Region;
+  std::string Settlement;
+};
+
+struct Climate {
+  std::string Tn;
+  std::string W;
+  bool operator==(const Climate&) const = default;
+};
+
+Climate ClimateCells(const CalcSession& session) {
+  auto cell = [&session](const char* name) {
+    const int row = session.Variables.VariableRow(name);
+    return row >= 0 ? session.Grid.Values.at(static_cast<std::size_t>(row)) : std::string("(hidden)");
+  };
+  return {cell("Tn"), cell("W")};
+}
+
+// The grid of any kind filled from its top down, the place left out.
+HeadlessInputs FilledGrid(int kind) {
+  HeadlessInputs in;
+  in.KindCode = kind;
+  in.Texts = {{"Ms_", "Сталь"}, {"Dn", "114"}, {"Dv", "250"},  {"Lv", "400"}, {"Hv", "200"}, {"De", "2000"},
+              {"He", "2000"},   {"L", "10"},   {"Tb", "90"},   {"T1", "90"},  {"T2", "80"},  {"Gm", "1000"},
+              {"Zv", "10"},     {"Wb", "5"},   {"Vlv", "50"},  {"QL", "35"},  {"Qf", "50"}};
+  return in;
+}
+
+// Whichever list keeps the focus when "Расчет" is pressed, the run leaves
+// the ambient temperature and the wind that choosing the place gave the
+// kind. Москва has every value, Новомосковский АО no annual mean, winter
+// design or warm-season temperature, and Краснодар is not the first
+// settlement of its region.
+TEST(InputValidationClimate, PressKeepsTheClimateThatChoosingThePlaceGave) {
+  const Place places[] = {{"Московская область", "Москва"},
+                          {"Московская область", "Новомосковский АО"},
+                          {"Краснодарский край", "Краснодар"}};
+  int cases = 0;
+  int differing = 0;
+  for (const Place& place : places) {
+    for (const CalcKind& kind : CalcKinds()) {
+      for (const bool regionFocused : {true, false}) {
+        testing::RecordingMessageBoxes messages;
+        CalcSession session{messages};
+        CalculationEngine engine{session};
+        session.Engine = &engine;
+        session.Grid.cbRG.Items = RegionListItems();
+        session.PageTag = kind.Code / 10000 == 5 ? 4 : kind.Code / 10000;
+        PickCalcKind(session, kind.Code, [] {});
+        FillGrid(session, FilledGrid(kind.Code));
+
+        session.FocusedEditor = nullptr;
+        session.Grid.cbRG.SelectText(place.Region);
+        cbRGChange(session);
+        session.Grid.cbNP.SelectText(place.Settlement);
+        cbNPChange(session);
+        const Climate chosen = ClimateCells(session);
+
+        // The check as "Расчет" makes it with the list focused, then the
+        // whole press, which moves on from the list first.
+        EditorEntered(session, regionFocused ? session.Grid.cbRG : session.Grid.cbNP);
+        engine.ValidateInputs(true);
+        const Climate checked = ClimateCells(session);
+        RunCalculation(session, engine);
+        const Climate pressed = ClimateCells(session);
+        ++cases;
+        if (checked == chosen && pressed == chosen) continue;
+        ++differing;
+        ADD_FAILURE() << kind.Code << " " << place.Settlement << (regionFocused ? ", region" : ", settlement")
+                      << " focused: Tn " << chosen.Tn << " -> " << checked.Tn << " -> " << pressed.Tn << ", W "
+                      << chosen.W << " -> " << checked.W << " -> " << pressed.W;
+      }
+    }
+  }
+  EXPECT_EQ(differing, 0) << "of " << cases << " cases";
 }
 
 TEST_F(InputValidationTest, MessagesNameTheRowAsTheGridShowsIt) {

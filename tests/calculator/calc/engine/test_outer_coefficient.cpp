@@ -61,11 +61,31 @@ TEST_F(OuterCoefficientTest, FlatWalls) {
   session.Variables.SetVariable("De", "!", 1000);
   CalcOuterCoefficient(session, state);
   EXPECT_DOUBLE_EQ(state.An, 9.1);
-  // Wind 5 at Tn -10: aC = 5^0.8 * (5.95 + 0.15) / 1500^0.2 = 5.1202, + 4.1785 = 9.3
+  // Wind 5 at Tn -10: aC = 5^0.8 * (5.95 + 0.15) / 1.5^0.2 = 20.3839, + 4.1785 = 24.6
   Set(11220, "De,He,Kdp,Z,Tb,Tn,W,Ti_,Liz,Tp_,An,Be,Rg_,Np_,Wiz,Egod", 60, -10);
   session.Variables.SetVariable("W", "!", 5);
   CalcOuterCoefficient(session, state);
-  EXPECT_DOUBLE_EQ(state.An, 9.3);
+  EXPECT_DOUBLE_EQ(state.An, 24.6);
+}
+
+TEST_F(OuterCoefficientTest, WindRunsAlongOneAndAHalfTimesTheWallsSize) {
+  // The 2000 mm tank at 90 under Москва's 5,9 and "PELLORIT TK" (0.35):
+  // aR = 0.35 * (2.99925^4 - 2.789^4) / 21.025 = 0.3398,
+  // aC = W^0.8 * (5.95 - 1.5 * 5.9 / 100) / (1.5 * 2)^0.2 = 4.7052 * W^0.8.
+  // A rectangular duct's side of 2000 mm is the same wall.
+  const std::pair<double, double> expected[] = {{2, 8.5}, {5, 17.4}, {10, 30.0}, {15, 41.4}};
+  for (const auto& [wind, an] : expected) {
+    Set(11221, "De,Kdp,Z,Tb,Tn,W,Ti_,Liz,Tp_,An,Wiz,Qf,Rg_,Np_", 90, 5.9, "PELLORIT TK");
+    session.Variables.SetVariable("De", "!", 2000);
+    session.Variables.SetVariable("W", "!", wind);
+    CalcOuterCoefficient(session, state);
+    EXPECT_DOUBLE_EQ(state.An, an) << wind;
+
+    Set(31326, "Lv,Hv,Vv_,Tb,Vlv,Trv,Wb,Ab,Tn,W,Ti_,Liz,Tp_,An,Wiz,Rg_,Np_", 90, 5.9, "PELLORIT TK");
+    session.Variables.SetVariable("Lv", "!", 2000);
+    CalcOuterCoefficient(session, state);
+    EXPECT_DOUBLE_EQ(state.An, an) << wind;
+  }
 }
 
 TEST_F(OuterCoefficientTest, AmbientLastInTheListCounts) {

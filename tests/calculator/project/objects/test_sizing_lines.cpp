@@ -89,6 +89,15 @@ TEST(SizingLines, PurposeByTheKindsVariables) {
   EXPECT_EQ(SizedPurposeCode("Dn,Vla,Wiz", true), "П");
 }
 
+TEST(SizingLines, DuctsSizedAgainstInsideCondensationPreventIt) {
+  for (const auto& [objectKind, kind] : {std::pair{kCylindricalDuctObject, 31226}, {kRectangularDuctObject, 31326}}) {
+    KindSession screen;
+    screen.Session.ObjectKind = objectKind;
+    screen.Choose(kind);
+    EXPECT_EQ(SizedPurposeCode(screen.Session.VariableList, false), "ПК О") << kind;
+  }
+}
+
 TEST(SizingLines, NoThicknessNoObject) {
   Sizing sizing(kPipelineObject, 11121, {{"Dn", 57}, {"L", 12.5}, {"Wiz", 0}, {"Tb", 95}});
   EXPECT_FALSE(SizedObjectFrom(sizing.screen.Session, kPipelineObject, "Т"));
