@@ -74,6 +74,8 @@ class TfMain : public QMainWindow {
 
   // The project screens (definitions in main_window_projects.cpp).
   void FillProjectList();
+  // The table as the file holds it now; the open project's row follows it.
+  void RefreshProjects();
   void LoadProjectIntoEditor();
   void bbOpenClick();
   void bbDelPClick();
@@ -130,6 +132,9 @@ class TfMain : public QMainWindow {
   // "Ведомость" and "Специфи..." need both catalogues.
   void ShowDocumentButtons();
   void StartSizing(int objectKind);
+  // After the user left the stored version of a project another copy
+  // changed: the list with that project selected.
+  bool ShowStoredProject();
   QWidget* ClientArea() const { return centralWidget(); }
 
   Services services_;
@@ -143,6 +148,8 @@ class TfMain : public QMainWindow {
   // The row of the project open in the editor (CurrentProjectNumber), nothing
   // for a new project. Rows, not numbers, tell projects apart.
   std::optional<size_t> openProject_;
+  // The project as the editor opened it: what its save compares the file with.
+  std::optional<OpenedProject> openedProject_;
   bool shown_ = false;
   Catalogues catalogues_;                   // loaded at start-up, read by the documents
   XlsxOutput spreadsheet_;                  // the documents' files

@@ -14,25 +14,52 @@ namespace {
 
 constexpr const char* kSaveChangesQuestion = "В программе открыт проект !\r\rСохранить все изменения ?";
 
+std::string ProjectGoneMessage(const std::string& number) {
+  return "Проекта \"" + number + "\" больше нет в файле: другая копия программы удалила его или изменила его номер.";
+}
+
 }  // namespace
 
 bool ProjectOpenAtClose(int viewMode, double projectContext) {
   return viewMode == kProjectEditor || projectContext >= 0;
 }
 
-void TfMain::FillProjectList() { pnLST->Fill(projects_.Table(), openProject_); }
+void TfMain::FillProjectList() {
+  RefreshProjects();
+  pnLST->Fill(projects_.Table(), openProject_);
+}
+
+void TfMain::RefreshProjects() {
+  const ProjectTable& table = projects_.Table();
+  const std::optional<ProjectRecord> open =
+      openProject_ && *openProject_ < table.size() ? std::optional(table[*openProject_]) : std::nullopt;
+  if (const std::optional<std::string> report = projects_.Refresh()) {
+    services_.Messages.Show(MessageType::Error, *report, kButtonOk);
+  }
+  openProject_ = open ? FindRecord(projects_.Table(), *open).Row : std::nullopt;
+}
 
 void TfMain::LoadProjectIntoEditor() {
   const ProjectTable& table = projects_.Table();
-  const ProjectRecord* record = openProject_ && *openProject_ < table.size() ? &table[*openProject_] : nullptr;
-  const std::string error = pnPRJ->LoadProject(record, programFolder_.toStdString());
+  const bool stored = openProject_ && *openProject_ < table.size();
+  openedProject_ = stored ? std::optional(OpenProject(table, *openProject_)) : std::nullopt;
+  const std::string error = pnPRJ->LoadProject(stored ? &table[*openProject_] : nullptr, programFolder_.toStdString());
   if (!error.empty()) services_.Messages.ShowRaisedError(error);
 }
 
 void TfMain::bbOpenClick() {
   const std::optional<size_t> row = pnLST->SelectedRow();
   if (!row) return;
+  // The list may be older than the file: the project opens as the file holds
+  // it now, or not at all when another copy took it away.
   openProject_ = row;
+  const std::string number = projects_.Table()[*row].Number;
+  RefreshProjects();
+  if (!openProject_) {
+    services_.Messages.Show(MessageType::Warning, ProjectGoneMessage(number), kButtonOk);
+    FillProjectList();
+    return;
+  }
   viewMode_ = kProjectEditor;
   pnPRJ->Lprj->setText(QStringLiteral("Редакция проекта"));
   SwitchView(true);
@@ -72,7 +99,14 @@ bool TfMain::bbSaveClick() {
   }
   pnPRJ->ShowChecked(form, FormField::None);
   form.TreeText = pnPRJ->TreeTextToStore();
-  const ProjectStore::SaveResult saved = projects_.Save(form, openProject_);
+  ProjectStore::SaveResult saved = projects_.Save(form, openedProject_);
+  if (saved.OtherCopy) {
+    if (saved.ReadReport) services_.Messages.Show(MessageType::Error, *saved.ReadReport, kButtonOk);
+    const MessageButton answer =
+        services_.Messages.Show(MessageType::Confirmation, OtherCopyQuestion(*saved.OtherCopy), kButtonYes | kButtonNo);
+    if (answer != kButtonYes) return ShowStoredProject();
+    saved = projects_.Save(form, openedProject_, true);
+  }
   // Checked again on the file as it is: another copy may have taken the number.
   if (saved.Check) return refuse(*saved.Check);
   if (saved.WriteError) {
@@ -82,6 +116,16 @@ bool TfMain::bbSaveClick() {
   if (saved.ReadReport) services_.Messages.Show(MessageType::Error, *saved.ReadReport, kButtonOk);
   viewMode_ = kProjectList;
   openProject_ = saved.Row;
+  SwitchView(true);
+  return true;
+}
+
+bool TfMain::ShowStoredProject() {
+  // The editor's version is dropped: the list shows the project as the other
+  // copy left it, selected where it still is.
+  RefreshProjects();
+  openProject_ = openedProject_ ? FindProject(projects_.Table(), *openedProject_).Row : std::nullopt;
+  viewMode_ = kProjectList;
   SwitchView(true);
   return true;
 }

@@ -25,6 +25,15 @@ struct Session {
   ProjectEditor& Editor() { return *window.ProjectEditorPanel(); }
   ProjectList& List() { return *window.ProjectListPanel(); }
   void Click(const char* name) { window.findChild<QAbstractButton*>(name)->click(); }
+  void Edit1Renumber(const QString& number) {
+    Editor().Edit1->setText(number);
+    Click("bbSave");
+  }
+  void Open(int row) {
+    window.ImMainMouseUp(3);
+    List().sgPRJ->setCurrentCell(row, 1);
+    Click("bbOpen");
+  }
   void FillEditor(const QString& number, const QString& developer = "Иванов") {
     Editor().Edit1->setText(number);
     Editor().Edit2->setText(developer);
@@ -206,6 +215,98 @@ TEST_F(ProjectScreensTest, TwoCopiesOfTheProgramKeepBothProjects) {
   ASSERT_FALSE(restarted.Load());
   ASSERT_EQ(restarted.Table().size(), 2u);
   EXPECT_EQ(restarted.Table()[1].Number, "B-1");
+}
+
+constexpr const char* kThreeProjects =
+    "P-1\t01.01.2026\tBoiler house\tIvanov\t\t00R\xB6\r\n"
+    "P-2\t01.01.2026\tStore\tIvanov\t\t00R\xB6\r\n"
+    "P-3\t01.01.2026\tShop\tIvanov\t\t00R\xB6\r\n";
+
+// A copy started before another one saved or deleted shows the file as it is
+// now: in its list, and in a project it opens.
+TEST_F(ProjectScreensTest, ACopyListsAndOpensWhatAnotherCopyStoredSince) {
+  folder.Write("projects.iso", kThreeProjects);
+  Session first(folder.Path());
+  Session second(folder.Path());
+  first.window.ImMainMouseUp(3);
+  second.Open(0);
+  second.Editor().Edit3->setText("Баня");
+  second.Click("bbSave");
+  first.Open(0);
+  EXPECT_EQ(first.Editor().Edit3->text(), "Баня");
+  first.Editor().Memo1->setPlainText("примечание");
+  first.Click("bbSave");
+  EXPECT_TRUE(first.messages.Shown.empty());
+  EXPECT_EQ(first.window.Projects().Table().at(0).ProjectName, "Баня") << "the other copy's name stays";
+  EXPECT_EQ(first.window.Projects().Table().at(0).Note, "примечание¶");
+
+  second.messages.Answers = {kButtonYes};
+  second.window.ImMainMouseUp(3);
+  second.List().sgPRJ->setCurrentCell(2, 1);
+  second.Click("bbDelP");
+  ASSERT_EQ(first.List().sgPRJ->rowCount(), 3) << "shown before the other copy deleted P-3";
+  first.List().sgPRJ->setCurrentCell(2, 1);
+  first.Click("bbOpen");
+  ASSERT_EQ(first.messages.Shown.size(), 1u);
+  EXPECT_EQ(first.messages.Shown[0].Text,
+            "Проекта \"P-3\" больше нет в файле: другая копия программы удалила его или изменила его номер.");
+  EXPECT_EQ(first.window.ViewMode(), kProjectList);
+  EXPECT_EQ(first.List().sgPRJ->rowCount(), 2);
+  EXPECT_EQ(folder.Read("projects.iso").find("P-3"), std::string::npos);
+}
+
+// An editor whose project another copy changed, renumbered or deleted since
+// it opened it asks before anything is written, and "Нет" keeps the other
+// copy's version whole.
+TEST_F(ProjectScreensTest, ASaveOverWhatAnotherCopyDidToTheProjectAsksFirst) {
+  folder.Write("projects.iso", kThreeProjects);
+  Session first(folder.Path());
+  Session second(folder.Path());
+  first.Open(1);
+  second.Open(1);
+  second.Editor().Edit2->setText("Петров");
+  second.Click("bbSave");
+  const std::string secondSaved = folder.Read("projects.iso");
+  first.Editor().Edit3->setText("Гараж");
+  first.messages.Answers = {kButtonNo};
+  first.Click("bbSave");
+  ASSERT_EQ(first.messages.Shown.size(), 1u);
+  EXPECT_EQ(first.messages.Shown[0].Type, MessageType::Confirmation);
+  EXPECT_EQ(first.messages.Shown[0].Buttons, kButtonYes | kButtonNo);
+  EXPECT_EQ(first.messages.Shown[0].Text.rfind("Проект \"P-2\" изменён в другой копии программы", 0), 0u);
+  EXPECT_EQ(folder.Read("projects.iso"), secondSaved) << "the developer the other copy saved stays";
+  EXPECT_EQ(first.window.ViewMode(), kProjectList);
+  EXPECT_EQ(first.List().SelectedRow(), 1u);
+
+  // Renumbered by one copy, then saved by the other, which opened it before.
+  first.Open(1);
+  second.Open(1);
+  first.Edit1Renumber("P-2x");
+  second.Editor().Memo1->setPlainText("из второй копии");
+  second.messages.Answers = {kButtonYes};
+  second.Click("bbSave");
+  ASSERT_EQ(second.messages.Shown.size(), 1u);
+  EXPECT_NE(second.messages.Shown[0].Text.find("получил номер \"P-2x\""), std::string::npos);
+  const ProjectTable& table = second.window.Projects().Table();
+  ASSERT_EQ(table.size(), 3u) << "the editor's version went over the renumbered one";
+  EXPECT_EQ(table[1].Number, "P-2");
+  EXPECT_EQ(table[1].Note, "из второй копии¶");
+
+  // Deleted by one copy while the other had it open: back in only on "Да".
+  second.Open(2);
+  first.messages.Answers = {kButtonYes};
+  first.window.ImMainMouseUp(3);
+  first.List().sgPRJ->setCurrentCell(2, 1);
+  first.Click("bbDelP");
+  second.Editor().Edit3->setText("Цех 2");
+  second.messages.Answers = {kButtonYes};
+  second.Click("bbSave");
+  ASSERT_EQ(second.messages.Shown.size(), 2u);
+  EXPECT_EQ(second.messages.Shown[1].Text.rfind("Проект \"P-3\" удалён в другой копии программы", 0), 0u);
+  ProjectStore restarted(folder.Path());
+  ASSERT_FALSE(restarted.Load());
+  ASSERT_EQ(restarted.Table().size(), 3u);
+  EXPECT_EQ(restarted.Table()[2].ProjectName, "Цех 2");
 }
 
 // A damaged file that could not be kept beside stays as it is; the table read

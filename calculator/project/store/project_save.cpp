@@ -1,5 +1,7 @@
 #include "store/project_save.h"
 
+#include <algorithm>
+
 #include "cp1251.h"
 #include "tree/field_text.h"
 #include "tree/tree_text.h"
@@ -9,6 +11,11 @@ namespace ovalto {
 namespace {
 
 std::string CleanField(const std::string& typed) { return TrimBlanks(StorableText(typed)); }
+
+bool SameButNumber(const ProjectRecord& a, const ProjectRecord& b) {
+  return a.DateText == b.DateText && a.ProjectName == b.ProjectName && a.Developer == b.Developer && a.Note == b.Note &&
+         a.TreeText == b.TreeText;
+}
 
 }  // namespace
 
@@ -62,5 +69,60 @@ std::string MemoTextOf(const std::string& note) {
 std::vector<std::string> MemoLines(const std::string& memoText) { return SplitPieces(memoText, "\n"); }
 
 std::string DeleteProjectQuestion(const std::string& number) { return "Удалить проект \"" + number + "\" ?"; }
+
+ProjectPlace FindRecord(const ProjectTable& table, const ProjectRecord& record) {
+  // A file edited elsewhere may hold a number twice: the whole record tells
+  // the rows apart.
+  for (size_t i = 0; i < table.size(); ++i) {
+    if (table[i] == record) return {ProjectChange::None, i};
+  }
+  for (size_t i = 0; i < table.size(); ++i) {
+    if (table[i].Number == record.Number) return {ProjectChange::Changed, i};
+  }
+  return {ProjectChange::Deleted, std::nullopt};
+}
+
+OpenedProject OpenProject(const ProjectTable& table, size_t row) {
+  OpenedProject opened{table.at(row), {}};
+  for (const ProjectRecord& record : table) opened.NumbersThen.push_back(record.Number);
+  return opened;
+}
+
+ProjectPlace FindProject(const ProjectTable& table, const OpenedProject& opened) {
+  const ProjectPlace place = FindRecord(table, opened.Record);
+  if (place.Change == ProjectChange::None) return place;
+  // Looked for before the old number, which another project may have taken
+  // since; a new number keeps projects alike but for it from being taken for
+  // one another.
+  const auto isNew = [&](const std::string& number) {
+    return std::find(opened.NumbersThen.begin(), opened.NumbersThen.end(), number) == opened.NumbersThen.end();
+  };
+  for (size_t i = 0; i < table.size(); ++i) {
+    if (isNew(table[i].Number) && SameButNumber(table[i], opened.Record)) return {ProjectChange::Renumbered, i};
+  }
+  return place;
+}
+
+std::string OtherCopyQuestion(const OtherCopyChange& change) {
+  std::string done;
+  switch (change.Change) {
+    case ProjectChange::Deleted:
+      done = "удалён";
+      break;
+    case ProjectChange::Renumbered:
+      done = "получил номер \"" + change.NewNumber + "\"";
+      break;
+    default:
+      done = "изменён";
+      break;
+  }
+  const bool deleted = change.Change == ProjectChange::Deleted;
+  return "Проект \"" + change.Number + "\" " + done +
+         " в другой копии программы после того, как был открыт здесь.\r\r" +
+         (deleted ? "Записать его снова из этого редактора ?" : "Записать поверх него проект из этого редактора ?") +
+         "\r\rДа — записать проект из этого редактора;\rНет — " +
+         (deleted ? "оставить проект удалённым" : "оставить проект, сохранённый другой копией") +
+         ", а изменения этого редактора не записывать.";
+}
 
 }  // namespace ovalto

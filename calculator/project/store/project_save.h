@@ -55,4 +55,36 @@ std::vector<std::string> MemoLines(const std::string& memoText);
 // "Удалить проект "…" ?"
 std::string DeleteProjectQuestion(const std::string& number);
 
+// What another copy of the program did to a project since this one read it.
+enum class ProjectChange { None, Changed, Renumbered, Deleted };
+
+// Where a record read earlier stands in the table as the file holds it now:
+// the same record, else the row of its number (changed), else nothing.
+struct ProjectPlace {
+  ProjectChange Change = ProjectChange::None;
+  std::optional<size_t> Row;  // nothing when deleted
+};
+ProjectPlace FindRecord(const ProjectTable& table, const ProjectRecord& record);
+
+// A project as the editor opened it, with the numbers the file held then:
+// a save compares the file with it.
+struct OpenedProject {
+  ProjectRecord Record;
+  std::vector<std::string> NumbersThen;
+};
+OpenedProject OpenProject(const ProjectTable& table, size_t row);
+
+// As FindRecord, and also finds the project under a number it was given
+// since: a record alike in all but a number that the file did not hold then.
+ProjectPlace FindProject(const ProjectTable& table, const OpenedProject& opened);
+
+// What a save found another copy had done to the project the editor opened:
+// the user decides whether the editor's version goes over it.
+struct OtherCopyChange {
+  ProjectChange Change = ProjectChange::None;
+  std::string Number;     // as the editor opened it
+  std::string NewNumber;  // the number the other copy gave it
+};
+std::string OtherCopyQuestion(const OtherCopyChange& change);
+
 }  // namespace ovalto

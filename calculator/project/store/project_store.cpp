@@ -39,20 +39,6 @@ std::string WriteFailure(const std::string& path, const std::string& reason) {
   return "Не удалось записать файл \"" + path + "\":\r" + reason;
 }
 
-// The row that `record`, row `row` of this store's table, has in `table`:
-// the same row or the one it moved to, the row of its number when another
-// copy changed it, nothing when another copy deleted it.
-std::optional<size_t> Locate(const ProjectTable& table, const ProjectRecord& record, size_t row) {
-  if (row < table.size() && table[row] == record) return row;
-  for (size_t i = 0; i < table.size(); ++i) {
-    if (table[i] == record) return i;
-  }
-  for (size_t i = 0; i < table.size(); ++i) {
-    if (table[i].Number == record.Number) return i;
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 std::string ProjectStore::LockPath() const { return folder_ + kProjectsLockFileName; }
@@ -71,6 +57,11 @@ std::optional<std::string> ProjectStore::Load() {
   if (fileHoldsTable_) return std::nullopt;
   keepAsidePending_ = true;
   return PartReadMessage(reading.Problems, lock.Held() ? KeepAside() : std::optional<std::string>(lock.Failure()));
+}
+
+std::optional<std::string> ProjectStore::Refresh() {
+  if (StampOf(FilePath()) == stamp_) return std::nullopt;
+  return Load();
 }
 
 std::string ProjectStore::PartReadMessage(const std::vector<std::string>& problems,
@@ -125,9 +116,9 @@ std::optional<std::string> ProjectStore::Replace(ProjectTable table) {
   return WriteTable(std::move(table));
 }
 
-ProjectStore::SaveResult ProjectStore::Save(ProjectForm& form, std::optional<size_t> openRow) {
+ProjectStore::SaveResult ProjectStore::Save(ProjectForm& form, const std::optional<OpenedProject>& opened,
+                                            bool overOtherCopy) {
   SaveResult result;
-  const size_t opened = openRow.value_or(table_.size());  // past the end: a new project
   const FileLock lock(LockPath(), kLockWait);
   if (!lock.Held()) {
     result.WriteError = WriteFailure(FilePath(), lock.Failure());
@@ -135,7 +126,16 @@ ProjectStore::SaveResult ProjectStore::Save(ProjectForm& form, std::optional<siz
   }
   Base base = CurrentBase();
   result.ReadReport = std::move(base.Report);
-  const std::optional<size_t> row = opened < table_.size() ? Locate(base.Table, table_[opened], opened) : std::nullopt;
+  std::optional<size_t> row;
+  if (opened) {
+    const ProjectPlace place = FindProject(base.Table, *opened);
+    if (place.Change != ProjectChange::None && !overOtherCopy) {
+      result.OtherCopy = OtherCopyChange{place.Change, opened->Record.Number,
+                                         place.Row ? base.Table[*place.Row].Number : std::string()};
+      return result;
+    }
+    row = place.Row;
+  }
   result.Check = CheckProjectForm(form, base.Table, row);
   if (result.Check) return result;
   result.Row = StoreProject(base.Table, row, form);
@@ -148,7 +148,7 @@ std::optional<std::string> ProjectStore::Delete(size_t row) {
   const FileLock lock(LockPath(), kLockWait);
   if (!lock.Held()) return WriteFailure(FilePath(), lock.Failure());
   Base base = CurrentBase();
-  if (const std::optional<size_t> at = Locate(base.Table, table_[row], row)) {
+  if (const std::optional<size_t> at = FindRecord(base.Table, table_[row]).Row) {
     base.Table.erase(base.Table.begin() + static_cast<std::ptrdiff_t>(*at));
   }
   if (std::optional<std::string> error = WriteTable(std::move(base.Table))) return error;

@@ -7,7 +7,9 @@
 // under their common lock on the file as it is then: when another copy wrote
 // it since this store read or wrote it, it is read again and only this
 // store's change (the record saved or deleted) is made on what it holds, so
-// the table after a change is the merged one.
+// the table after a change is the merged one. A project that another copy
+// changed, renumbered or deleted since an editor opened it is not saved over
+// without the user's word.
 #pragma once
 
 #include <optional>
@@ -35,20 +37,29 @@ class ProjectStore {
   // new name before anything overwrites it. Removes first what writes killed
   // midway left in the folder.
   std::optional<std::string> Load();
+  // Load again when another copy wrote the file since this store last read
+  // or wrote it; nothing is read otherwise.
+  std::optional<std::string> Refresh();
 
   // Each change writes the whole file and takes effect only when the write
   // succeeded; a failure returns the error naming the file and leaves both
   // the table and the file as they were.
   struct SaveResult {
     std::optional<FormError> Check;  // a save check failed: nothing written
+    // Another copy changed the opened project since: nothing written until
+    // the user decides whether this editor's version goes over it.
+    std::optional<OtherCopyChange> OtherCopy;
     std::optional<std::string> WriteError;
     // Saved, but the file another copy left did not read whole: the report,
     // as Load gives it.
     std::optional<std::string> ReadReport;
     size_t Row = 0;  // the stored row on success
-    bool Saved() const { return !Check && !WriteError; }
+    bool Saved() const { return !Check && !OtherCopy && !WriteError; }
   };
-  SaveResult Save(ProjectForm& form, std::optional<size_t> openRow);
+  // `opened` is the project as the editor opened it, nothing for a new one.
+  // With `overOtherCopy` the editor's version goes over whatever another copy
+  // made of the project (back in when it was deleted).
+  SaveResult Save(ProjectForm& form, const std::optional<OpenedProject>& opened, bool overOtherCopy = false);
   // The error, or the report on a file another copy left that did not read
   // whole; the table is to be shown again either way.
   std::optional<std::string> Delete(size_t row);

@@ -85,6 +85,25 @@ TEST(ProjectSave, NoteKeepsItsLinesAndTheirText) {
   EXPECT_EQ(DeleteProjectQuestion("П-1"), "Удалить проект \"П-1\" ?");
 }
 
+// Another copy's change is told by the whole record; projects alike but for
+// their number are not taken for one another.
+TEST(ProjectSave, WhatAnotherCopyDidToAProjectIsToldApartFromALookalike) {
+  const ProjectTable then{{"P-1", "d", "n", "x", "", ""}, {"P-2", "d", "n", "x", "", ""}};
+  const OpenedProject opened = OpenProject(then, 0);
+  const ProjectPlace moved = FindProject({then[1], then[0]}, opened);
+  EXPECT_EQ(moved.Change, ProjectChange::None);
+  EXPECT_EQ(moved.Row, 1u);
+  EXPECT_EQ(FindProject({then[1]}, opened).Change, ProjectChange::Deleted) << "P-2 was there before";
+  ProjectTable renumbered = then;
+  renumbered[0].Number = "P-1x";
+  const ProjectPlace found = FindProject(renumbered, opened);
+  EXPECT_EQ(found.Change, ProjectChange::Renumbered);
+  EXPECT_EQ(found.Row, 0u);
+  ProjectTable changed = then;
+  changed[0].Developer = "y";
+  EXPECT_EQ(FindProject(changed, opened).Change, ProjectChange::Changed);
+}
+
 TEST(ProjectDate, WrittenAndReadAsDayMonthYear) {
   EXPECT_EQ(FormatDateText({2026, 3, 7}), "07.03.2026");
   EXPECT_EQ(ParseDateText("07.03.2026"), (CivilDate{2026, 3, 7}));

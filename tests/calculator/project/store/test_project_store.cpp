@@ -218,7 +218,7 @@ TEST(ProjectStore, TwoCopiesKeepWhatTheOtherSavedOrDeleted) {
   ASSERT_FALSE(a.Delete(0));  // X
   ProjectForm renamed = Form("B-1");
   renamed.ProjectName = "Склад";
-  ASSERT_TRUE(b.Save(renamed, 2).Saved()) << "row 2 of b is row 1 of the file now";
+  ASSERT_TRUE(b.Save(renamed, OpenProject(b.Table(), 2)).Saved()) << "row 2 of b is row 1 of the file now";
   ProjectForm third = Form("A-2");
   ASSERT_TRUE(a.Save(third, std::nullopt).Saved());
   ProjectForm taken = Form("A-2");
