@@ -9,6 +9,7 @@
 #include "kind_picker.h"
 #include "kinds/calc_kinds.h"
 #include "message_box.h"
+#include "report/report_page.h"
 #include "state/calc_session.h"
 
 namespace help {
@@ -26,26 +27,6 @@ class NoMessages : public ovalto::MessageBoxes {
 };
 
 bool OfSystem(const ovalto::CalcKind& kind, int system) { return system == 0 || kind.Code / 10000 == system; }
-
-std::string Escaped(std::string_view text) {
-  std::string escaped;
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        escaped += "&amp;";
-        break;
-      case '<':
-        escaped += "&lt;";
-        break;
-      case '>':
-        escaped += "&gt;";
-        break;
-      default:
-        escaped += c;
-    }
-  }
-  return escaped;
-}
 
 std::vector<std::string_view> Split(std::string_view text, std::string_view separator) {
   std::vector<std::string_view> parts;
@@ -86,9 +67,9 @@ std::string RowOf(const ovalto::CalcKind& kind) {
     rows += (rows.empty() ? "" : "; ") + captions.at(static_cast<std::size_t>(record.GridRow));
   }
   const std::vector<std::string_view> parts = Split(kind.FullName, ", ");
-  return "<tr><td>" + Escaped(ObjectOf(parts)) + "</td><td>" + Escaped(parts.back()) + "</td><td>" +
-         Escaped(captions.at(static_cast<std::size_t>(sought))) + "</td><td class=\"rows\">" + Escaped(rows) +
-         "</td></tr>";
+  return "<tr><td>" + ovalto::EscapeHtml(ObjectOf(parts)) + "</td><td>" + ovalto::EscapeHtml(parts.back()) +
+         "</td><td>" + ovalto::EscapeHtml(captions.at(static_cast<std::size_t>(sought))) + "</td><td class=\"rows\">" +
+         ovalto::EscapeHtml(rows) + "</td></tr>";
 }
 
 }  // namespace
