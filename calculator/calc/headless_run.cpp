@@ -9,6 +9,7 @@
 #include "grid/grid_navigation.h"
 #include "grid/input_editors.h"
 #include "kind_picker.h"
+#include "kinds/calc_kinds.h"
 #include "number_format.h"
 #include "state/calc_session.h"
 #include "tables/climate_tables.h"
@@ -40,11 +41,6 @@ class RecordedMessages : public MessageBoxes {
   std::vector<HeadlessMessage>& shown_;
   int action_ = 0;
 };
-
-int PageOfKind(int kindCode) {
-  const int system = kindCode / 10000;
-  return system == 5 ? 4 : system;
-}
 
 std::size_t IndexOf(const CalcSession& session, const VariableRecord& record) {
   return static_cast<std::size_t>(&record - session.Variables.Records().data());

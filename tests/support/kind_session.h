@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "kind_picker.h"
+#include "kinds/calc_kinds.h"
 #include "recording_message_boxes.h"
 #include "recording_scheme_engine.h"
 #include "state/calc_session.h"
@@ -19,8 +20,7 @@ struct KindSession {
 
   // Shows the kind's page and picks the kind there.
   void Choose(int code) {
-    static constexpr int kPageOfSystem[] = {0, 1, 2, 3, 0, 4};
-    Session.PageTag = kPageOfSystem[code / 10000];
+    Session.PageTag = PageOfKind(code);
     PickCalcKind(Session, code, [] {});
   }
 

@@ -107,8 +107,9 @@ bool ShootProjects(const HelpFolder& help) {
   Type(window, "Tb", "90");
   Type(window, "Qf", "40");
   window.bbCalkClick();
-  save(window, "15_Подбор_изоляции_объекта", "sized.png");
+  // Back in the editor, which shows the sized tank where it joined the tree.
   window.tbDownClick();
+  save(window, "15_Подбор_изоляции_объекта", "sized.png");
   editor.TV->scrollToTop();
   save(window, "13_Проекты", "project_editor.png");
   save(*editor.TV, "14_Объекты_и_детали", "project_tree.png");

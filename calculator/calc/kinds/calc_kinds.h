@@ -37,4 +37,10 @@ constexpr bool IsRoundDuctKind(int code) { return code >= 31211 && code <= 31226
 constexpr bool IsRectangularDuctKind(int code) { return code >= 31311 && code <= 31326; }
 constexpr bool IsDuctKind(int code) { return code >= 31211 && code <= 31326; }
 
+// The system page (1 heating .. 4 process) that offers the kind.
+constexpr int PageOfKind(int code) {
+  const int system = code / 10000;
+  return system == 5 ? 4 : system;
+}
+
 }  // namespace ovalto

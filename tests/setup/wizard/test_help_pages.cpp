@@ -9,6 +9,8 @@
 
 #include "cp1251.h"
 #include "engine/engine_state.h"
+#include "kind_session.h"
+#include "kinds/calc_kinds.h"
 #include "setup_test_support.h"
 #include "tables/climate_tables.h"
 
@@ -107,6 +109,74 @@ TEST(HelpPages, TheTasksPageListsThePipeAndTankThicknesses) {
   series.replace(last, 2, " или ");
   const std::string page = HelpPage("08_Задачи_расчета.htm");
   EXPECT_NE(page.find(series + " мм"), std::string::npos) << series;
+}
+
+std::vector<std::string> Split(const std::string& text, const std::string& separator) {
+  std::vector<std::string> parts;
+  std::size_t from = 0;
+  for (std::size_t at = text.find(separator); at != std::string::npos; at = text.find(separator, from)) {
+    parts.push_back(text.substr(from, at - from));
+    from = at + separator.size();
+  }
+  parts.push_back(text.substr(from));
+  return parts;
+}
+
+// A row of a page's table of kinds: the object and its place, the task, the sought value and
+// the other rows of the grid.
+struct KindTableRow {
+  std::string Object, Task, Sought;
+  std::vector<std::string> Rows;
+};
+
+std::vector<KindTableRow> KindTable(const std::string& page) {
+  static const std::regex row(
+      R"(<tr><td>([^<]*)</td><td>([^<]*)</td><td>([^<]*)</td><td class="rows">([^<]*)</td></tr>)");
+  std::vector<KindTableRow> table;
+  for (std::sregex_iterator at(page.begin(), page.end(), row), end; at != end; ++at) {
+    table.push_back({(*at)[1], (*at)[2], (*at)[3], Split((*at)[4], "; ")});
+  }
+  return table;
+}
+
+// Each system's page names its kinds in the order of their labels with the rows their grid
+// shows, as the calculation screen builds it, and counts them.
+TEST(HelpPages, TheSystemPagesListTheRowsEachKindShows) {
+  const struct {
+    const char* Page;
+    int System;
+  } pages[] = {{"04_Отопление.htm", 1},
+               {"05_Водоснабжение.htm", 2},
+               {"06_Вентиляция_и_кондиционирование.htm", 3},
+               {"07_Технология.htm", 5}};
+  for (const auto& [name, system] : pages) {
+    const std::string page = HelpPage(name);
+    const std::vector<KindTableRow> table = KindTable(page);
+    std::size_t at = 0;
+    for (const ovalto::CalcKind& kind : ovalto::CalcKinds()) {
+      if (kind.Code / 10000 != system) continue;
+      ASSERT_LT(at, table.size()) << name << " leaves out " << kind.Code;
+      const KindTableRow& row = table[at++];
+      ovalto::testing::KindSession screen;
+      screen.Choose(kind.Code);
+      const std::string& sought = screen.Session.SoughtVariable;
+      std::vector<std::string> rows;
+      for (const std::string& shown : screen.ShownNames()) {
+        if (shown != sought && shown != "Wiz") rows.push_back(screen.Caption(shown));
+      }
+      EXPECT_EQ(row.Rows, rows) << name << " on " << kind.Code;
+      EXPECT_EQ(row.Sought, screen.Caption(sought)) << name << " on " << kind.Code;
+      const std::string fullName(kind.FullName);
+      EXPECT_TRUE(fullName.ends_with(", " + row.Task)) << name << " names " << kind.Code << " " << row.Task;
+      for (const std::string& part : Split(row.Object, ", ")) {
+        EXPECT_NE(fullName.find(part), std::string::npos) << name << " names " << kind.Code << " " << row.Object;
+      }
+    }
+    EXPECT_EQ(table.size(), at) << name << " lists kinds its tab does not offer";
+    EXPECT_NE(page.find("содержит " + std::to_string(at) + " вид"), std::string::npos) << name;
+  }
+  EXPECT_NE(HelpPage("08_Задачи_расчета.htm").find("предлагает " + std::to_string(ovalto::CalcKinds().size()) + " вид"),
+            std::string::npos);
 }
 
 }  // namespace
