@@ -55,7 +55,7 @@ std::optional<size_t> Locate(const ProjectTable& table, const ProjectRecord& rec
 
 }  // namespace
 
-std::string ProjectStore::LockPath() const { return folder_ + kProjectsLockFileName; }
+std::string ProjectStore::LockPath() const { return ProjectsLockPath(folder_); }
 
 std::optional<std::string> ProjectStore::Load() {
   keepAsidePending_ = false;

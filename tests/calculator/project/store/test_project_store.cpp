@@ -318,6 +318,32 @@ TEST(ProjectStore, AFileTheUserMayNotWriteIsNotReplaced) {
   EXPECT_EQ(store.Table().size(), 1u);
 }
 
+// A projects file linked to a shared folder's file, as two copies of the
+// program on two program folders share it.
+TEST(ProjectStore, ALinkedFileStaysALinkAndIsLockedAndKeptBesideWhereItLies) {
+  testing::ProjectFolder program;
+  testing::ProjectFolder shared;
+  const std::string damaged = "no tabs here\r\n";
+  shared.Write("projects.iso", damaged);
+  shared.Write("projects.iso.a1B2c3", "left by a killed write");
+  ASSERT_EQ(::symlink(shared.File("projects.iso").c_str(), program.File("projects.iso").c_str()), 0);
+  ProjectStore store(program.Path());
+  ASSERT_TRUE(store.Load());
+  EXPECT_EQ(store.KeptAsidePath(), shared.File("projects.damaged.iso"));
+  ProjectForm form = Form("1");
+  {
+    const FileLock otherCopy(shared.File("projects.lock"), std::chrono::milliseconds(0));
+    ASSERT_TRUE(otherCopy.Held());
+    EXPECT_TRUE(store.Save(form, std::nullopt).WriteError) << "the shared file's lock is the one taken";
+  }
+  ASSERT_TRUE(store.Save(form, std::nullopt).Saved());
+  EXPECT_TRUE(std::filesystem::is_symlink(program.File("projects.iso")));
+  EXPECT_EQ(FilesIn(program.Path()), std::vector<std::string>{"projects.iso"});
+  EXPECT_EQ(FilesIn(shared.Path()),
+            (std::vector<std::string>{"projects.damaged.iso", "projects.iso", "projects.lock"}));
+  EXPECT_EQ(ParseProjectsFile(shared.Read("projects.iso")).Table, store.Table()) << "the shared file holds the save";
+}
+
 TEST(ProjectStore, LeftoversDoNotPileUp) {
   testing::ProjectFolder folder;
   const std::string damaged = "no tabs here\r\n";
