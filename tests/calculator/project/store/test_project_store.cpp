@@ -281,6 +281,25 @@ TEST(ProjectStore, AFieldCutWhileReadingIsReportedAndTheFileKeptBeside) {
   EXPECT_EQ(folder.Read("projects.damaged.iso"), original);
 }
 
+TEST(ProjectStore, AFileCutInsideItsLastRecordIsReportedAndKeptBeside) {
+  const std::string whole = "P-1\t01.01.2026\tn\td\t\t00R\xB6\r\n"
+                            "P-3\t01.01.2026\tn\td\t\t00R\xB6\t09\xD1\xE8\xF1\xF2\xE5\xEC\xE0 1\xB6"  // 09Система 1¶
+                            "\t09\xD1\xE8\xF1\xF2\xE5\xEC\xE0 2\xB6\r\n";                                   // 09Система 2¶
+  const size_t secondSystem = whole.rfind("\t09");
+  for (const size_t cut : {secondSystem, whole.size() - 6, secondSystem + 2}) {
+    testing::ProjectFolder folder;
+    const std::string original = whole.substr(0, cut);
+    folder.Write("projects.iso", original);
+    ProjectStore store(folder.Path());
+    const std::optional<std::string> message = store.Load();
+    ASSERT_TRUE(message) << "cut at " << cut;
+    EXPECT_NE(message->find(folder.File("projects.iso")), std::string::npos) << *message;
+    EXPECT_NE(message->find("строка 2, проект \"P-3\": запись оборвана"), std::string::npos) << *message;
+    EXPECT_EQ(store.Table().size(), 2u) << "the records are read as far as they go";
+    EXPECT_EQ(folder.Read("projects.damaged.iso"), original);
+  }
+}
+
 TEST(ProjectStore, RecordsTheUserDidNotSaveKeepWhatTheyHeld) {
   testing::ProjectFolder folder;
   // P¶N, Имя¶имя, Раз¶раб in code page 1251.
