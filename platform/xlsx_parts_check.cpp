@@ -44,9 +44,7 @@ std::optional<std::string> Unpacked(std::string_view packed, std::uint16_t metho
   return out;
 }
 
-bool IsXmlPart(std::string_view name) {
-  return name.ends_with(".xml") || name.ends_with(".rels");
-}
+bool IsXmlPart(std::string_view name) { return name.ends_with(".xml") || name.ends_with(".rels"); }
 
 // The root element ends the part: its closing tag, or its own "/>" when it
 // is the part's one element.
@@ -66,9 +64,8 @@ bool XmlComplete(std::string_view xml) {
 bool WorkbookPartsComplete(const std::string& file) {
   const std::string_view bytes(file);
   if (bytes.size() < kEndOfDirectorySize) return false;
-  const size_t lowest = bytes.size() > kEndOfDirectorySize + kLongestComment
-                            ? bytes.size() - kEndOfDirectorySize - kLongestComment
-                            : 0;
+  const size_t lowest =
+      bytes.size() > kEndOfDirectorySize + kLongestComment ? bytes.size() - kEndOfDirectorySize - kLongestComment : 0;
   size_t end = bytes.size() - kEndOfDirectorySize;
   while (Number(bytes, end, 4) != kEndOfDirectory) {
     if (end == lowest) return false;

@@ -101,7 +101,8 @@ DocumentResult WriteSpreadsheetDocument(const DocumentRequest& request, const Ca
       return result;
     case WorkbookWriteOutcome::FileFailed:
       services.Messages.Show(MessageType::Error,
-                             "Ошибка создания файла !\r\"" + result.Path + "\":\r" + written.FileFailure, kButtonCancel);
+                             "Ошибка создания файла !\r\"" + result.Path + "\":\r" + written.FileFailure,
+                             kButtonCancel);
       result.Outcome = DocumentOutcome::FileFailed;
       return result;
     case WorkbookWriteOutcome::Written:

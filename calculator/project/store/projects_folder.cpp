@@ -47,8 +47,7 @@ bool IsDamagedCopyName(const std::string& name, const std::string& fileName) {
   }
   const std::string number = name.substr(start.size(), name.size() - start.size() - extension.size());
   if (number.empty()) return true;
-  return number.size() >= 2 && number[0] == '.' &&
-         number.find_first_not_of("0123456789", 1) == std::string::npos;
+  return number.size() >= 2 && number[0] == '.' && number.find_first_not_of("0123456789", 1) == std::string::npos;
 }
 
 std::vector<std::string> NamesIn(const std::string& folder) {

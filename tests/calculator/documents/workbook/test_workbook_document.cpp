@@ -125,7 +125,8 @@ TEST_F(DocumentTest, AFileThatCannotBeWrittenIsTold) {
   output.CloseFails = true;
   EXPECT_EQ(Run(DocumentKind::InstallationList).Outcome, DocumentOutcome::FileFailed);
   ASSERT_EQ(messages.Shown.size(), 1u);
-  EXPECT_EQ(messages.Shown[0].Text, "Ошибка создания файла !\r\"/opt/Ovalto4/Ведомость.12-07~Т.xlsx\":\rзапись: нет места на диске");
+  EXPECT_EQ(messages.Shown[0].Text,
+            "Ошибка создания файла !\r\"/opt/Ovalto4/Ведомость.12-07~Т.xlsx\":\rзапись: нет места на диске");
   EXPECT_EQ(messages.Shown[0].Type, MessageType::Error);
   EXPECT_TRUE(shell.Opened.empty());
 }

@@ -102,7 +102,8 @@ TEST(WorkbookWriter, LaysTheModelOverTheForm) {
   model.Sheet(2).SetText(44, 11, "Котельная");
 
   RecordingSpreadsheet output;
-  ASSERT_EQ(WriteWorkbook(MontDotForm(), model, output, "/tmp/Ведомость.1.xlsx").Outcome, WorkbookWriteOutcome::Written);
+  ASSERT_EQ(WriteWorkbook(MontDotForm(), model, output, "/tmp/Ведомость.1.xlsx").Outcome,
+            WorkbookWriteOutcome::Written);
   ASSERT_EQ(output.Sheets.size(), 2u);
   EXPECT_EQ(output.Sheets[0].Name, "Лист1");
   EXPECT_EQ(output.Sheets[1].Name, "Лист2");
@@ -132,7 +133,8 @@ TEST(WorkbookWriter, TellsAFileThatCouldNotBeWritten) {
   EXPECT_EQ(WriteWorkbook(SpecDotForm(), model, failing, "/x.xlsx").Outcome, WorkbookWriteOutcome::FileFailed);
 
   XlsxOutput real;
-  const WorkbookWriteResult nowhere = WriteWorkbook(SpecDotForm(), model, real, "/nonexistent-folder/Спецификация.1.xlsx");
+  const WorkbookWriteResult nowhere =
+      WriteWorkbook(SpecDotForm(), model, real, "/nonexistent-folder/Спецификация.1.xlsx");
   EXPECT_EQ(nowhere.Outcome, WorkbookWriteOutcome::FileFailed);
   EXPECT_EQ(nowhere.FileFailure, "создание временного файла: папка не найдена");
 }

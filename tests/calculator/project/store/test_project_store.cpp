@@ -282,9 +282,10 @@ TEST(ProjectStore, AFieldCutWhileReadingIsReportedAndTheFileKeptBeside) {
 }
 
 TEST(ProjectStore, AFileCutInsideItsLastRecordIsReportedAndKeptBeside) {
-  const std::string whole = "P-1\t01.01.2026\tn\td\t\t00R\xB6\r\n"
-                            "P-3\t01.01.2026\tn\td\t\t00R\xB6\t09\xD1\xE8\xF1\xF2\xE5\xEC\xE0 1\xB6"  // 09Система 1¶
-                            "\t09\xD1\xE8\xF1\xF2\xE5\xEC\xE0 2\xB6\r\n";                                   // 09Система 2¶
+  const std::string whole =
+      "P-1\t01.01.2026\tn\td\t\t00R\xB6\r\n"
+      "P-3\t01.01.2026\tn\td\t\t00R\xB6\t09\xD1\xE8\xF1\xF2\xE5\xEC\xE0 1\xB6"  // 09Система 1¶
+      "\t09\xD1\xE8\xF1\xF2\xE5\xEC\xE0 2\xB6\r\n";                             // 09Система 2¶
   const size_t secondSystem = whole.rfind("\t09");
   for (const size_t cut : {secondSystem, whole.size() - 6, secondSystem + 2}) {
     testing::ProjectFolder folder;
