@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace ovalto {
@@ -31,9 +32,9 @@ class SpreadsheetOutput {
  public:
   virtual ~SpreadsheetOutput() = default;
 
-  // Starts a workbook that Close() writes to `path`; false when none can be
-  // started.
-  virtual bool Open(const std::string& path) = 0;
+  // Starts a workbook that Close() writes to `path`. Returns the reason
+  // (Russian) when none can be started, or nothing.
+  virtual std::optional<std::string> Open(const std::string& path) = 0;
   // A new sheet, printed on A4 landscape, its print area rows 1..lastRow and
   // columns 1..lastColumn scaled to one page. Later calls address it.
   virtual void AddSheet(const std::string& name, int lastRow, int lastColumn) = 0;
@@ -45,8 +46,10 @@ class SpreadsheetOutput {
   virtual void WriteBlank(int row, int column, const CellStyle& style) = 0;
   virtual void WriteText(int row, int column, const std::string& text, const CellStyle& style) = 0;
   virtual void WriteNumber(int row, int column, double value, const CellStyle& style) = 0;
-  // Writes the file; false when it could not be created or written.
-  virtual bool Close() = 0;
+  // Writes the file whole, or leaves the file at `path` as it was: returns
+  // the reason (Russian) when it could not be created or written, or
+  // nothing.
+  virtual std::optional<std::string> Close() = 0;
 };
 
 }  // namespace ovalto

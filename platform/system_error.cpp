@@ -23,6 +23,8 @@ std::string SystemErrorText(int error) {
       return "на месте файла папка";
     case ENAMETOOLONG:
       return "слишком длинное имя";
+    case ELOOP:
+      return "ссылки ведут по кругу";
     case EMFILE:
     case ENFILE:
       return "открыто слишком много файлов";

@@ -4,6 +4,10 @@
 
 #include <locale.h>
 
+#include <cerrno>
+
+#include "xlsx_parts_check.h"
+
 namespace ovalto {
 namespace {
 
@@ -75,10 +79,18 @@ XlsxOutput::~XlsxOutput() {
   if (workbook_) lxw_workbook_free(workbook_);
 }
 
-bool XlsxOutput::Open(const std::string& path) {
-  workbook_ = workbook_new(path.c_str());
-  failed_ = workbook_ == nullptr;
-  return workbook_ != nullptr;
+std::optional<std::string> XlsxOutput::Open(const std::string& path) {
+  if (workbook_) lxw_workbook_free(workbook_);
+  workbook_ = nullptr;
+  sheet_ = nullptr;
+  formats_.clear();
+  if (std::optional<std::string> failure = file_.Start(path)) return failure;
+  // The library opens the file by its name when the workbook is closed.
+  workbook_ = workbook_new(file_.TemporaryPath().c_str());
+  failed_ = false;
+  if (workbook_) return std::nullopt;
+  file_.Discard();
+  return "недостаточно памяти";
 }
 
 void XlsxOutput::AddSheet(const std::string& name, int lastRow, int lastColumn) {
@@ -126,19 +138,35 @@ void XlsxOutput::WriteNumber(int row, int column, double value, const CellStyle&
     failed_ = true;
 }
 
-bool XlsxOutput::Close() {
-  if (!workbook_) return false;
+std::optional<std::string> XlsxOutput::Close() {
+  if (!workbook_) return "книга не начата";
   const CNumbersOnThisThread numbers;
   lxw_error closed = LXW_ERROR_MEMORY_MALLOC_FAILED;
+  errno = 0;
   if (numbers.Active()) {
     closed = workbook_close(workbook_);  // frees the workbook whatever happens
   } else {
     lxw_workbook_free(workbook_);  // a file with the locale's numbers would be damaged: none at all
   }
+  const int error = errno;
   workbook_ = nullptr;
   sheet_ = nullptr;
   formats_.clear();
-  return closed == LXW_NO_ERROR && !failed_;
+  std::optional<std::string> failure;
+  if (!numbers.Active()) {
+    failure = "не удалось выбрать формат чисел";
+  } else if (closed != LXW_NO_ERROR) {
+    // The library tells no reason of its own; the system's is in errno.
+    errno = error != 0 ? error : EIO;
+    failure = file_.Failure("запись");
+  } else if (failed_) {
+    failure = "книга составлена с ошибками";
+  } else if (!WorkbookPartsComplete(ReadWholeFile(file_.TemporaryPath()).value_or(""))) {
+    failure = "временные файлы книги записаны не полностью: нет места на диске";
+  }
+  if (!failure) return file_.Finish();
+  file_.Discard();
+  return failure;
 }
 
 lxw_format* XlsxOutput::FormatOf(const CellStyle& style) {

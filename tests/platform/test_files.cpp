@@ -59,6 +59,34 @@ TEST_F(FilesTest, AWriteThatFailsHalfWayLeavesTheOldFile) {
       << "the system's reasons in Russian";
 }
 
+TEST_F(FilesTest, ALinkStaysALinkAndTheFileItLeadsToIsReplaced) {
+  const std::string shared = folder_ + "/shared";
+  const std::string program = folder_ + "/program";
+  std::filesystem::create_directories(shared);
+  std::filesystem::create_directories(program);
+  ASSERT_FALSE(ReplaceFileAtomically(shared + "/projects.iso", "old"));
+  std::filesystem::create_symlink("../shared/projects.iso", program + "/projects.iso");
+  ASSERT_FALSE(ReplaceFileAtomically(program + "/projects.iso", "new"));
+  EXPECT_TRUE(std::filesystem::is_symlink(program + "/projects.iso"));
+  EXPECT_EQ(ReadWholeFile(shared + "/projects.iso"), "new");
+
+  std::filesystem::create_symlink(shared + "/first.iso", program + "/first.iso");
+  ASSERT_FALSE(ReplaceFileAtomically(program + "/first.iso", "made")) << "a link to no file yet makes the file";
+  EXPECT_TRUE(std::filesystem::is_symlink(program + "/first.iso"));
+  EXPECT_EQ(ReadWholeFile(shared + "/first.iso"), "made");
+
+  std::filesystem::create_symlink(folder_ + "/gone/x.iso", program + "/lost.iso");
+  EXPECT_EQ(ReplaceFileAtomically(program + "/lost.iso", "x"),
+            "ссылка ведёт на \"" + folder_ + "/gone/x.iso\": создание временного файла: папка не найдена");
+  std::filesystem::create_symlink("b.iso", program + "/a.iso");
+  std::filesystem::create_symlink("a.iso", program + "/b.iso");
+  EXPECT_EQ(ReplaceFileAtomically(program + "/a.iso", "x"), "переход по ссылке: ссылки ведут по кругу");
+  for (const char* name : {"projects.iso", "first.iso", "lost.iso", "a.iso", "b.iso"})
+    EXPECT_TRUE(std::filesystem::is_symlink(program + "/" + name)) << name;
+  EXPECT_EQ(static_cast<size_t>(std::distance(std::filesystem::directory_iterator(shared), {})), 2u)
+      << "no temporary file is left";
+}
+
 TEST_F(FilesTest, AProcessKilledWhileWritingLeavesTheOldFileOrTheNewOneWhole) {
   const std::string old = "old";
   const std::string large(64 << 20, 'n');

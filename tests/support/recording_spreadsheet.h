@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <variant>
@@ -31,9 +32,10 @@ class RecordingSpreadsheet : public SpreadsheetOutput {
   bool CloseFails = false;
   bool Closed = false;
 
-  bool Open(const std::string& path) override {
+  std::optional<std::string> Open(const std::string& path) override {
     Path = path;
-    return !OpenFails;
+    if (OpenFails) return "нет доступа";
+    return std::nullopt;
   }
   void AddSheet(const std::string& name, int, int) override { Sheets.push_back({name, {}, {}}); }
   void SetColumnWidth(int, double) override {}
@@ -50,9 +52,10 @@ class RecordingSpreadsheet : public SpreadsheetOutput {
   void WriteNumber(int row, int column, double value, const CellStyle& style) override {
     Sheets.back().Cells[{row, column}] = {value, style};
   }
-  bool Close() override {
+  std::optional<std::string> Close() override {
     Closed = true;
-    return !CloseFails;
+    if (CloseFails) return "запись: нет места на диске";
+    return std::nullopt;
   }
 };
 

@@ -92,16 +92,20 @@ DocumentResult WriteSpreadsheetDocument(const DocumentRequest& request, const Ca
                             services.UserData.Read("Компания", "")};
   result.Filled = list ? FillInstallationList(bill.Rows, request.Tree, title) : FillMaterialSchedule(bill.Rows, title);
   result.Path = WorkbookPath(request.ProgramFolder, request.Kind, result.Number);
-  switch (WriteWorkbook(list ? MontDotForm() : SpecDotForm(), result.Filled.Model, services.Output, result.Path)) {
-    case WorkbookWriteResult::FormUnusable:
+  const WorkbookWriteResult written =
+      WriteWorkbook(list ? MontDotForm() : SpecDotForm(), result.Filled.Model, services.Output, result.Path);
+  switch (written.Outcome) {
+    case WorkbookWriteOutcome::FormUnusable:
       services.Messages.ShowRaisedError("Ошибка распаковки ресурса шаблона !");
       result.Outcome = DocumentOutcome::FormUnusable;
       return result;
-    case WorkbookWriteResult::FileFailed:
-      services.Messages.Show(MessageType::Error, "Ошибка создания файла !", kButtonCancel);
+    case WorkbookWriteOutcome::FileFailed:
+      services.Messages.Show(MessageType::Error,
+                             "Ошибка создания файла !\r\"" + result.Path + "\":\r" + written.FileFailure,
+                             kButtonCancel);
       result.Outcome = DocumentOutcome::FileFailed;
       return result;
-    case WorkbookWriteResult::Written:
+    case WorkbookWriteOutcome::Written:
       break;
   }
   if (result.Filled.LeftOut()) services.Messages.Show(MessageType::Warning, LeftOutText(result.Filled), kButtonOk);

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
+#include <utility>
 #include <variant>
 
 namespace ovalto {
@@ -152,8 +154,9 @@ std::vector<MergedRange> FormMerges(const SheetLayout& layout) {
 
 WorkbookWriteResult WriteWorkbook(const FormDescription& form, const WorkbookModel& model, SpreadsheetOutput& output,
                                   const std::string& path) {
-  if (!FormProblem(form).empty() || model.SheetCount() > form.SheetLimit) return WorkbookWriteResult::FormUnusable;
-  if (!output.Open(path)) return WorkbookWriteResult::FileFailed;
+  if (!FormProblem(form).empty() || model.SheetCount() > form.SheetLimit) return {WorkbookWriteOutcome::FormUnusable};
+  if (std::optional<std::string> failure = output.Open(path))
+    return {WorkbookWriteOutcome::FileFailed, std::move(*failure)};
   const int sheets = std::max(1, model.SheetCount());
   for (int number = 1; number <= sheets; ++number) {
     const SheetLayout& layout = number == 1 ? form.FirstSheet : form.LaterSheets;
@@ -166,7 +169,9 @@ WorkbookWriteResult WriteWorkbook(const FormDescription& form, const WorkbookMod
     if (number <= model.SheetCount()) DrawModel(form, layout, model.Sheets[static_cast<size_t>(number - 1)], canvas);
     canvas.WriteTo(output);
   }
-  return output.Close() ? WorkbookWriteResult::Written : WorkbookWriteResult::FileFailed;
+  if (std::optional<std::string> failure = output.Close())
+    return {WorkbookWriteOutcome::FileFailed, std::move(*failure)};
+  return {};
 }
 
 }  // namespace ovalto

@@ -11,7 +11,12 @@
 
 namespace ovalto {
 
-enum class WorkbookWriteResult { Written, FormUnusable, FileFailed };
+enum class WorkbookWriteOutcome { Written, FormUnusable, FileFailed };
+
+struct WorkbookWriteResult {
+  WorkbookWriteOutcome Outcome = WorkbookWriteOutcome::Written;
+  std::string FileFailure;  // why the file failed, in Russian
+};
 
 WorkbookWriteResult WriteWorkbook(const FormDescription& form, const WorkbookModel& model, SpreadsheetOutput& output,
                                   const std::string& path);

@@ -41,7 +41,7 @@ std::string WriteFailure(const std::string& path, const std::string& reason) {
 
 }  // namespace
 
-std::string ProjectStore::LockPath() const { return folder_ + kProjectsLockFileName; }
+std::string ProjectStore::LockPath() const { return ProjectsLockPath(folder_); }
 
 std::optional<std::string> ProjectStore::Load() {
   keepAsidePending_ = false;

@@ -82,8 +82,13 @@ ProjectRecord ParseLine(std::string rest, std::string& problem) {
 
 ProjectsFileContents ParseProjectsFile(const std::string& bytes) {
   ProjectsFileContents contents;
+  const std::vector<std::string> lines = SplitLines(bytes);
+  // Every save ends each line, the last one too: a last line without its end
+  // is what a write cut short leaves, its record shortened whatever it reads
+  // like. A last line end without its LF lost nothing of the record.
+  const bool lastLineCut = !bytes.empty() && bytes.back() != '\r' && bytes.back() != '\n';
   int lineNumber = 0;
-  for (const std::string& line : SplitLines(bytes)) {
+  for (const std::string& line : lines) {
     ++lineNumber;
     if (line.empty()) continue;
     std::string problem;
@@ -93,7 +98,13 @@ ProjectsFileContents ParseProjectsFile(const std::string& bytes) {
       const ParsedTree tree = ParseTreeText(record.TreeText);
       if (!tree.Complete()) problem = tree.Error;
     }
-    if (!problem.empty()) contents.Problems.push_back("строка " + std::to_string(lineNumber) + ": " + problem);
+    std::string where = "строка " + std::to_string(lineNumber);
+    if (lastLineCut && lineNumber == static_cast<int>(lines.size())) {
+      // The cut explains whatever else the line lacks.
+      problem = "запись оборвана (нет конца строки)";
+      if (!record.Number.empty()) where += ", проект \"" + record.Number + "\"";
+    }
+    if (!problem.empty()) contents.Problems.push_back(where + ": " + problem);
     contents.Table.push_back(std::move(record));
   }
   return contents;

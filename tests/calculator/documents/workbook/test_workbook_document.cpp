@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include "file_size_limit.h"
+#include "files.h"
 #include "recording_message_boxes.h"
 #include "recording_shell.h"
 #include "recording_spreadsheet.h"
@@ -123,9 +125,47 @@ TEST_F(DocumentTest, AFileThatCannotBeWrittenIsTold) {
   output.CloseFails = true;
   EXPECT_EQ(Run(DocumentKind::InstallationList).Outcome, DocumentOutcome::FileFailed);
   ASSERT_EQ(messages.Shown.size(), 1u);
-  EXPECT_EQ(messages.Shown[0].Text, "Ошибка создания файла !");
+  EXPECT_EQ(messages.Shown[0].Text,
+            "Ошибка создания файла !\r\"/opt/Ovalto4/Ведомость.12-07~Т.xlsx\":\rзапись: нет места на диске");
   EXPECT_EQ(messages.Shown[0].Type, MessageType::Error);
   EXPECT_TRUE(shell.Opened.empty());
+}
+
+TEST_F(DocumentTest, AFullDiskLeavesTheEarlierDocumentAsItWasAndNoPartOfANewOne) {
+  char pattern[] = "/tmp/ovalto-documents-XXXXXX";
+  const std::string folder = ::mkdtemp(pattern);
+  request.ProgramFolder = folder + "/";
+  XlsxOutput real;
+  DocumentServices services{messages, shell, userData, real};
+  const std::string earlierPath = WriteSpreadsheetDocument(request, BuiltInCatalogues(), services).Path;
+  const std::optional<std::string> earlier = ReadWholeFile(earlierPath);
+  ASSERT_TRUE(earlier);
+  // Room for a packed workbook of this size, not for its 27 KB styles part
+  // unpacked, which the library lays out in a temporary file first; then no
+  // room at all.
+  ASSERT_LT(earlier->size(), 16000u);
+  for (const rlim_t room : {rlim_t{20000}, rlim_t{4096}}) {
+    request.Tree = SampleTree(3).Tree;
+    messages.Shown.clear();
+    DocumentResult result;
+    {
+      testing::FileSizeLimit full(room);
+      result = WriteSpreadsheetDocument(request, BuiltInCatalogues(), services);
+    }
+    EXPECT_EQ(result.Outcome, DocumentOutcome::FileFailed) << room;
+    EXPECT_TRUE(ReadWholeFile(earlierPath) == earlier) << "the earlier document is as it was";
+    ASSERT_EQ(messages.Shown.size(), 1u);
+    EXPECT_EQ(messages.Shown[0].Text.rfind("Ошибка создания файла !\r\"" + earlierPath + "\":\r", 0), 0u)
+        << messages.Shown[0].Text;
+  }
+  EXPECT_NE(messages.Shown[0].Text.find("файл слишком велик"), std::string::npos) << "the system's reason";
+  request.NumberText = request.CurrentProjectNumber = "Q";
+  {
+    testing::FileSizeLimit full(4096);
+    EXPECT_EQ(WriteSpreadsheetDocument(request, BuiltInCatalogues(), services).Outcome, DocumentOutcome::FileFailed);
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1) << "no part of a file is left";
+  std::filesystem::remove_all(folder);
 }
 
 TEST_F(DocumentTest, ADesktopWithoutASpreadsheetProgramIsToldAndTheFileStays) {

@@ -87,7 +87,7 @@ TEST(Forms, ABrokenFormIsRefusedBeforeAnyFileIsStarted) {
   RecordingSpreadsheet output;
   WorkbookModel model;
   model.Sheet(1);
-  EXPECT_EQ(WriteWorkbook(form, model, output, "/tmp/x.xlsx"), WorkbookWriteResult::FormUnusable);
+  EXPECT_EQ(WriteWorkbook(form, model, output, "/tmp/x.xlsx").Outcome, WorkbookWriteOutcome::FormUnusable);
   EXPECT_TRUE(output.Path.empty());
 }
 
@@ -102,7 +102,8 @@ TEST(WorkbookWriter, LaysTheModelOverTheForm) {
   model.Sheet(2).SetText(44, 11, "Котельная");
 
   RecordingSpreadsheet output;
-  ASSERT_EQ(WriteWorkbook(MontDotForm(), model, output, "/tmp/Ведомость.1.xlsx"), WorkbookWriteResult::Written);
+  ASSERT_EQ(WriteWorkbook(MontDotForm(), model, output, "/tmp/Ведомость.1.xlsx").Outcome,
+            WorkbookWriteOutcome::Written);
   ASSERT_EQ(output.Sheets.size(), 2u);
   EXPECT_EQ(output.Sheets[0].Name, "Лист1");
   EXPECT_EQ(output.Sheets[1].Name, "Лист2");
@@ -126,14 +127,16 @@ TEST(WorkbookWriter, TellsAFileThatCouldNotBeWritten) {
   model.Sheet(1);
   RecordingSpreadsheet refusing;
   refusing.OpenFails = true;
-  EXPECT_EQ(WriteWorkbook(SpecDotForm(), model, refusing, "/x.xlsx"), WorkbookWriteResult::FileFailed);
+  EXPECT_EQ(WriteWorkbook(SpecDotForm(), model, refusing, "/x.xlsx").Outcome, WorkbookWriteOutcome::FileFailed);
   RecordingSpreadsheet failing;
   failing.CloseFails = true;
-  EXPECT_EQ(WriteWorkbook(SpecDotForm(), model, failing, "/x.xlsx"), WorkbookWriteResult::FileFailed);
+  EXPECT_EQ(WriteWorkbook(SpecDotForm(), model, failing, "/x.xlsx").Outcome, WorkbookWriteOutcome::FileFailed);
 
   XlsxOutput real;
-  EXPECT_EQ(WriteWorkbook(SpecDotForm(), model, real, "/nonexistent-folder/Спецификация.1.xlsx"),
-            WorkbookWriteResult::FileFailed);
+  const WorkbookWriteResult nowhere =
+      WriteWorkbook(SpecDotForm(), model, real, "/nonexistent-folder/Спецификация.1.xlsx");
+  EXPECT_EQ(nowhere.Outcome, WorkbookWriteOutcome::FileFailed);
+  EXPECT_EQ(nowhere.FileFailure, "создание временного файла: папка не найдена");
 }
 
 TEST(XlsxOutput, WritesAWorkbookThatReadsBack) {
@@ -146,7 +149,7 @@ TEST(XlsxOutput, WritesAWorkbookThatReadsBack) {
   model.Sheet(1).SetText(40, 11, longName + longName + "\x01");
   const std::string path = (std::filesystem::temp_directory_path() / "xlsx_output_test.xlsx").string();
   XlsxOutput output;
-  ASSERT_EQ(WriteWorkbook(MontDotForm(), model, output, path), WorkbookWriteResult::Written);
+  ASSERT_EQ(WriteWorkbook(MontDotForm(), model, output, path).Outcome, WorkbookWriteOutcome::Written);
 
   const auto sheets = testing::ReadXlsx(path);
   ASSERT_EQ(sheets.size(), 1u);
@@ -165,7 +168,7 @@ TEST(XlsxOutput, NumbersKeepTheirPointUnderTheRussianLocale) {
   const auto written = [&model](const std::string& name) {
     const std::string path = (std::filesystem::temp_directory_path() / name).string();
     XlsxOutput output;
-    EXPECT_EQ(WriteWorkbook(MontDotForm(), model, output, path), WorkbookWriteResult::Written);
+    EXPECT_EQ(WriteWorkbook(MontDotForm(), model, output, path).Outcome, WorkbookWriteOutcome::Written);
     auto sheets = testing::ReadXlsx(path);
     std::filesystem::remove(path);
     return sheets;

@@ -281,6 +281,26 @@ TEST(ProjectStore, AFieldCutWhileReadingIsReportedAndTheFileKeptBeside) {
   EXPECT_EQ(folder.Read("projects.damaged.iso"), original);
 }
 
+TEST(ProjectStore, AFileCutInsideItsLastRecordIsReportedAndKeptBeside) {
+  const std::string whole =
+      "P-1\t01.01.2026\tn\td\t\t00R\xB6\r\n"
+      "P-3\t01.01.2026\tn\td\t\t00R\xB6\t09\xD1\xE8\xF1\xF2\xE5\xEC\xE0 1\xB6"  // 09Система 1¶
+      "\t09\xD1\xE8\xF1\xF2\xE5\xEC\xE0 2\xB6\r\n";                             // 09Система 2¶
+  const size_t secondSystem = whole.rfind("\t09");
+  for (const size_t cut : {secondSystem, whole.size() - 6, secondSystem + 2}) {
+    testing::ProjectFolder folder;
+    const std::string original = whole.substr(0, cut);
+    folder.Write("projects.iso", original);
+    ProjectStore store(folder.Path());
+    const std::optional<std::string> message = store.Load();
+    ASSERT_TRUE(message) << "cut at " << cut;
+    EXPECT_NE(message->find(folder.File("projects.iso")), std::string::npos) << *message;
+    EXPECT_NE(message->find("строка 2, проект \"P-3\": запись оборвана"), std::string::npos) << *message;
+    EXPECT_EQ(store.Table().size(), 2u) << "the records are read as far as they go";
+    EXPECT_EQ(folder.Read("projects.damaged.iso"), original);
+  }
+}
+
 TEST(ProjectStore, RecordsTheUserDidNotSaveKeepWhatTheyHeld) {
   testing::ProjectFolder folder;
   // P¶N, Имя¶имя, Раз¶раб in code page 1251.
@@ -316,6 +336,32 @@ TEST(ProjectStore, AFileTheUserMayNotWriteIsNotReplaced) {
   EXPECT_EQ(now.st_ino, old.st_ino) << "the file was not renamed over";
   EXPECT_EQ(folder.Read("projects.iso"), before);
   EXPECT_EQ(store.Table().size(), 1u);
+}
+
+// A projects file linked to a shared folder's file, as two copies of the
+// program on two program folders share it.
+TEST(ProjectStore, ALinkedFileStaysALinkAndIsLockedAndKeptBesideWhereItLies) {
+  testing::ProjectFolder program;
+  testing::ProjectFolder shared;
+  const std::string damaged = "no tabs here\r\n";
+  shared.Write("projects.iso", damaged);
+  shared.Write("projects.iso.a1B2c3", "left by a killed write");
+  ASSERT_EQ(::symlink(shared.File("projects.iso").c_str(), program.File("projects.iso").c_str()), 0);
+  ProjectStore store(program.Path());
+  ASSERT_TRUE(store.Load());
+  EXPECT_EQ(store.KeptAsidePath(), shared.File("projects.damaged.iso"));
+  ProjectForm form = Form("1");
+  {
+    const FileLock otherCopy(shared.File("projects.lock"), std::chrono::milliseconds(0));
+    ASSERT_TRUE(otherCopy.Held());
+    EXPECT_TRUE(store.Save(form, std::nullopt).WriteError) << "the shared file's lock is the one taken";
+  }
+  ASSERT_TRUE(store.Save(form, std::nullopt).Saved());
+  EXPECT_TRUE(std::filesystem::is_symlink(program.File("projects.iso")));
+  EXPECT_EQ(FilesIn(program.Path()), std::vector<std::string>{"projects.iso"});
+  EXPECT_EQ(FilesIn(shared.Path()),
+            (std::vector<std::string>{"projects.damaged.iso", "projects.iso", "projects.lock"}));
+  EXPECT_EQ(ParseProjectsFile(shared.Read("projects.iso")).Table, store.Table()) << "the shared file holds the save";
 }
 
 TEST(ProjectStore, LeftoversDoNotPileUp) {

@@ -33,7 +33,10 @@ TEST(ProjectsFile, LineEndsOfEveryKindAndNoRecordFromEmptyLines) {
     EXPECT_EQ(read.Table.size(), 2u) << "line end of " << end.size();
     EXPECT_TRUE(read.Problems.empty());
   }
-  EXPECT_EQ(ParseProjectsFile(line).Table.size(), 1u) << "without a final line end";
+  const ProjectsFileContents cut = ParseProjectsFile(line);
+  EXPECT_EQ(cut.Table.size(), 1u) << "without a final line end";
+  EXPECT_EQ(cut.Problems, std::vector<std::string>{"строка 1, проект \"1\": запись оборвана (нет конца строки)"})
+      << "every save ends its last line";
 }
 
 TEST(ProjectsFile, NoSeparatorReachesTheFileFromAnyField) {
