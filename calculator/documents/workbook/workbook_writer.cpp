@@ -154,7 +154,8 @@ std::vector<MergedRange> FormMerges(const SheetLayout& layout) {
 
 WorkbookWriteResult WriteWorkbook(const FormDescription& form, const WorkbookModel& model, SpreadsheetOutput& output,
                                   const std::string& path) {
-  if (!FormProblem(form).empty() || model.SheetCount() > form.SheetLimit) return {WorkbookWriteOutcome::FormUnusable};
+  if (!FormProblem(form).empty() || model.SheetCount() > form.SheetLimit)
+    return {WorkbookWriteOutcome::FormUnusable, {}};
   if (std::optional<std::string> failure = output.Open(path))
     return {WorkbookWriteOutcome::FileFailed, std::move(*failure)};
   const int sheets = std::max(1, model.SheetCount());

@@ -35,7 +35,9 @@ std::pair<std::string, std::string> StemAndExtension(const std::string& name) {
 
 std::string DamagedCopyName(const std::string& fileName, int n) {
   const auto [stem, extension] = StemAndExtension(fileName);
-  return stem + ".damaged" + (n == 1 ? "" : "." + std::to_string(n)) + extension;
+  std::string name = stem + ".damaged";
+  if (n != 1) name.append(".").append(std::to_string(n));
+  return name + extension;
 }
 
 bool IsDamagedCopyName(const std::string& name, const std::string& fileName) {
