@@ -15,7 +15,7 @@ namespace ovalto {
 namespace {
 
 // How the air moves around the object's outer surface.
-enum class ConvectionGroup { StillAirCylinder, WindCylinder, StillAirFlatWall, WindFlatWall, WindDuctSide, None };
+enum class ConvectionGroup { StillAirCylinder, WindCylinder, StillAirFlatWall, WindFlatWall, None };
 
 ConvectionGroup ConvectionGroupOf(int kind) {
   constexpr int kStillAirCylinder[] = {11110, 11111, 11112, 11114, 21111, 21112, 21114, 21121, 21123, 21124,
@@ -24,7 +24,8 @@ ConvectionGroup ConvectionGroupOf(int kind) {
                                    31121, 31221, 31224, 31226, 51211, 51214, 51215};
   constexpr int kStillAirFlatWall[] = {11210, 11211, 11212, 11214, 31311, 31313,
                                        52111, 52112, 52114, 52121, 52123, 52124};
-  constexpr int kWindFlatWall[] = {11220, 11221, 11224, 31321, 31324, 52211, 52214};
+  // A rectangular duct's side is a flat wall.
+  constexpr int kWindFlatWall[] = {11220, 11221, 11224, 31321, 31324, 31326, 52211, 52214};
   auto in = [kind](const auto& codes) {
     return std::find(std::begin(codes), std::end(codes), kind) != std::end(codes);
   };
@@ -32,7 +33,6 @@ ConvectionGroup ConvectionGroupOf(int kind) {
   if (in(kWindCylinder)) return ConvectionGroup::WindCylinder;
   if (in(kStillAirFlatWall)) return ConvectionGroup::StillAirFlatWall;
   if (in(kWindFlatWall)) return ConvectionGroup::WindFlatWall;
-  if (kind == 31326) return ConvectionGroup::WindDuctSide;
   return ConvectionGroup::None;
 }
 
@@ -72,9 +72,11 @@ void CalcOuterCoefficient(CalcSession& session, EngineState& state) {
   TakeRadiationCoefficient(session, state);
   const double radiative = dT > 0 ? Div(state.OuterRadiationCoefficient * (std::pow(a, 4) - std::pow(b, 4)), dT) : 0;
 
+  // A rectangular duct has no diameter: the wind runs along its side.
   const double size = ListHasVariable(list, "Dn")   ? variables.GetVariable("Dn")
                       : ListHasVariable(list, "De") ? variables.GetVariable("De")
                       : ListHasVariable(list, "Dv") ? variables.GetVariable("Dv")
+                      : ListHasVariable(list, "Lv") ? variables.GetVariable("Lv")
                                                     : 1;
   const double wind = variables.GetVariable("W");
   const double dTsurface = std::abs(tref - tn) / 4;
@@ -91,9 +93,6 @@ void CalcOuterCoefficient(CalcSession& session, EngineState& state) {
       break;
     case ConvectionGroup::WindFlatWall:
       if (wind > 0) convective = WindAtFlatWall(wind, tn, size);
-      break;
-    case ConvectionGroup::WindDuctSide:
-      if (wind > 0) convective = WindAtFlatWall(wind, tn, variables.GetVariable("Lv"));
       break;
     case ConvectionGroup::None:
       if (session.CalcKindCode > 0) {

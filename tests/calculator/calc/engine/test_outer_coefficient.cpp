@@ -72,7 +72,8 @@ TEST_F(OuterCoefficientTest, WindRunsAlongOneAndAHalfTimesTheWallsSize) {
   // The 2000 mm tank at 90 under Москва's 5,9 and "PELLORIT TK" (0.35):
   // aR = 0.35 * (2.99925^4 - 2.789^4) / 21.025 = 0.3398,
   // aC = W^0.8 * (5.95 - 1.5 * 5.9 / 100) / (1.5 * 2)^0.2 = 4.7052 * W^0.8.
-  // A rectangular duct's side of 2000 mm is the same wall.
+  // A rectangular duct's side of 2000 mm is the same wall, for each of the
+  // duct's tasks.
   const std::pair<double, double> expected[] = {{2, 8.5}, {5, 17.4}, {10, 30.0}, {15, 41.4}};
   for (const auto& [wind, an] : expected) {
     Set(11221, "De,Kdp,Z,Tb,Tn,W,Ti_,Liz,Tp_,An,Wiz,Qf,Rg_,Np_", 90, 5.9, "PELLORIT TK");
@@ -83,6 +84,11 @@ TEST_F(OuterCoefficientTest, WindRunsAlongOneAndAHalfTimesTheWallsSize) {
 
     Set(31326, "Lv,Hv,Vv_,Tb,Vlv,Trv,Wb,Ab,Tn,W,Ti_,Liz,Tp_,An,Wiz,Rg_,Np_", 90, 5.9, "PELLORIT TK");
     session.Variables.SetVariable("Lv", "!", 2000);
+    CalcOuterCoefficient(session, state);
+    EXPECT_DOUBLE_EQ(state.An, an) << wind;
+
+    // The heat-flow duct has no diameter either: its wall is its side too.
+    Set(31321, "Lv,Hv,Kdp,Vv_,Tb,Wb,Tn,W,Ti_,Liz,Tp_,An,Wiz,QL,Rg_,Np_", 90, 5.9, "PELLORIT TK");
     CalcOuterCoefficient(session, state);
     EXPECT_DOUBLE_EQ(state.An, an) << wind;
   }
