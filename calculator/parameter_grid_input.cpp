@@ -100,6 +100,9 @@ void ParameterGrid::FocusChanged(QWidget* old, QWidget* now) {
   }
   if (BelongsToGrid(old) && now->window() == window()) {
     session_.FocusedEditor = nullptr;
+    // An editor the program hid (another kind picked, the screen left)
+    // passes the focus on: that is no row the user left.
+    if (!old->isVisible()) return;
     SGExit(session_);
     Refresh();
   }

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine_inputs.h"
 #include "kind_picker.h"
 #include "recording_message_boxes.h"
 #include "recording_shell.h"
@@ -191,6 +192,32 @@ TEST_F(MainWindowTest, APickedKindShowsItsGridAndAPageChangeDropsIt) {
   EXPECT_EQ(KindLabelOf(window.Session(), 21211)->Tag, -1);
   EXPECT_EQ(window.Session().Grid.RowCount(), 0);
   EXPECT_FALSE(Child("cbRG")->isVisible());
+}
+
+// Picking another kind hides the grid's editors, which moves the focus out
+// of the grid: that is no row the user left, and nothing is derived for a
+// kind whose grid is not laid out yet.
+TEST_F(MainWindowTest, PickingAnotherKindFromAListOfTheGridDerivesNothingHalfLaidOut) {
+  QApplication::setActiveWindow(&window);
+  window.ImMainMouseUp(1);
+  QMouseEvent click(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton, {});
+  QApplication::sendEvent(window.findChild<QLabel*>("L11121"), &click);
+  HeadlessInputs inputs = testing::PipeInputs(11121);
+  inputs.Texts.erase("Tn");
+  inputs.Texts.erase("W");
+  inputs.Texts["QL"] = "35";
+  inputs.Texts["Rg_"] = "Московская область";
+  inputs.Texts["Np_"] = "Москва";
+  FillGrid(window.Session(), inputs);
+  window.bbCalkClick();
+  ASSERT_TRUE(messages.Shown.empty()) << messages.Shown[0].Text;
+  Child("cbNP")->setFocus();
+  QApplication::processEvents();
+  QApplication::sendEvent(window.findChild<QLabel*>("L11221"), &click);
+  QApplication::processEvents();
+  EXPECT_EQ(window.Session().CalcKindCode, 11221);
+  EXPECT_TRUE(messages.Shown.empty()) << messages.Shown[0].Text;
+  EXPECT_TRUE(messages.RaisedErrors.empty()) << messages.RaisedErrors[0];
 }
 
 TEST_F(MainWindowTest, APageShownByTheProgramIsThePageOfTheKindRules) {
