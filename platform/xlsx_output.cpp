@@ -79,11 +79,15 @@ XlsxOutput::~XlsxOutput() {
   if (workbook_) lxw_workbook_free(workbook_);
 }
 
-std::optional<std::string> XlsxOutput::Open(const std::string& path) {
-  if (workbook_) lxw_workbook_free(workbook_);
+void XlsxOutput::Forget() {
   workbook_ = nullptr;
   sheet_ = nullptr;
   formats_.clear();
+}
+
+std::optional<std::string> XlsxOutput::Open(const std::string& path) {
+  if (workbook_) lxw_workbook_free(workbook_);
+  Forget();
   if (std::optional<std::string> failure = file_.Start(path)) return failure;
   // The library opens the file by its name when the workbook is closed.
   workbook_ = workbook_new(file_.TemporaryPath().c_str());
@@ -149,9 +153,7 @@ std::optional<std::string> XlsxOutput::Close() {
     lxw_workbook_free(workbook_);  // a file with the locale's numbers would be damaged: none at all
   }
   const int error = errno;
-  workbook_ = nullptr;
-  sheet_ = nullptr;
-  formats_.clear();
+  Forget();
   std::optional<std::string> failure;
   if (!numbers.Active()) {
     failure = "не удалось выбрать формат чисел";

@@ -34,6 +34,8 @@ class XlsxOutput : public SpreadsheetOutput {
 
  private:
   lxw_format* FormatOf(const CellStyle& style);
+  // Lets go of the workbook the library has freed.
+  void Forget();
 
   FileReplacement file_;
   lxw_workbook* workbook_ = nullptr;

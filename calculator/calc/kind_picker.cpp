@@ -5,17 +5,12 @@
 #include "grid/grid_build.h"
 #include "grid/grid_editors.h"
 #include "grid/grid_navigation.h"
+#include "grid/place_climate.h"
 #include "kinds/calc_kind_setup.h"
 #include "kinds/calc_kinds.h"
 #include "kinds/kind_markers.h"
 
 namespace ovalto {
-
-namespace {
-
-constexpr double kIndoorTemperature = 20;
-
-}  // namespace
 
 KindLabelState* KindLabelOf(CalcSession& session, int code) {
   const auto kinds = CalcKinds();

@@ -25,10 +25,6 @@ struct Session {
   ProjectEditor& Editor() { return *window.ProjectEditorPanel(); }
   ProjectList& List() { return *window.ProjectListPanel(); }
   void Click(const char* name) { window.findChild<QAbstractButton*>(name)->click(); }
-  void Edit1Renumber(const QString& number) {
-    Editor().Edit1->setText(number);
-    Click("bbSave");
-  }
   void Open(int row) {
     window.ImMainMouseUp(3);
     List().sgPRJ->setCurrentCell(row, 1);
@@ -281,7 +277,8 @@ TEST_F(ProjectScreensTest, ASaveOverWhatAnotherCopyDidToTheProjectAsksFirst) {
   // Renumbered by one copy, then saved by the other, which opened it before.
   first.Open(1);
   second.Open(1);
-  first.Edit1Renumber("P-2x");
+  first.Editor().Edit1->setText("P-2x");
+  first.Click("bbSave");
   second.Editor().Memo1->setPlainText("из второй копии");
   second.messages.Answers = {kButtonYes};
   second.Click("bbSave");

@@ -11,6 +11,7 @@
 #include "message_box.h"
 #include "report/report_page.h"
 #include "state/calc_session.h"
+#include "tree/field_text.h"
 
 namespace help {
 
@@ -28,24 +29,14 @@ class NoMessages : public ovalto::MessageBoxes {
 
 bool OfSystem(const ovalto::CalcKind& kind, int system) { return system == 0 || kind.Code / 10000 == system; }
 
-std::vector<std::string_view> Split(std::string_view text, std::string_view separator) {
-  std::vector<std::string_view> parts;
-  for (std::size_t at = text.find(separator); at != std::string_view::npos; at = text.find(separator)) {
-    parts.push_back(text.substr(0, at));
-    text.remove_prefix(at + separator.size());
-  }
-  parts.push_back(text);
-  return parts;
-}
-
 // A full name runs from the system to the task: "Водоснабжение холодное, трубопровод, на
 // открытом воздухе, тепловой поток". The object and its place lie between; a system that names
 // its substance ("холодное") hands the word on to the object, as the process kinds name theirs.
-std::string ObjectOf(const std::vector<std::string_view>& parts) {
+std::string ObjectOf(const std::vector<std::string>& parts) {
   std::string object;
-  for (std::size_t at = 1; at + 1 < parts.size(); ++at) object += (object.empty() ? "" : ", ") + std::string(parts[at]);
+  for (std::size_t at = 1; at + 1 < parts.size(); ++at) object += (object.empty() ? "" : ", ") + parts[at];
   const std::size_t blank = parts.front().find(' ');
-  if (blank != std::string_view::npos) object += ", " + std::string(parts.front().substr(blank + 1));
+  if (blank != std::string::npos) object += ", " + parts.front().substr(blank + 1);
   return object;
 }
 
@@ -66,7 +57,7 @@ std::string RowOf(const ovalto::CalcKind& kind) {
     if (record.GridRow < 0 || record.GridRow == sought || record.Name == "Wiz") continue;
     rows += (rows.empty() ? "" : "; ") + captions.at(static_cast<std::size_t>(record.GridRow));
   }
-  const std::vector<std::string_view> parts = Split(kind.FullName, ", ");
+  const std::vector<std::string> parts = ovalto::SplitPieces(std::string(kind.FullName), ", ");
   return "<tr><td>" + ovalto::EscapeHtml(ObjectOf(parts)) + "</td><td>" + ovalto::EscapeHtml(parts.back()) +
          "</td><td>" + ovalto::EscapeHtml(captions.at(static_cast<std::size_t>(sought))) + "</td><td class=\"rows\">" +
          ovalto::EscapeHtml(rows) + "</td></tr>";

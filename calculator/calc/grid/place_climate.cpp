@@ -11,7 +11,6 @@ namespace ovalto {
 
 namespace {
 
-constexpr double kIndoorTemperature = 20;
 constexpr double kHoursOfWholeYear = 8760;
 
 // The energy-efficiency kinds work through the heating season unless they

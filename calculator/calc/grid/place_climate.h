@@ -7,6 +7,9 @@
 
 namespace ovalto {
 
+// The air indoors, wherever the object stands.
+inline constexpr double kIndoorTemperature = 20;
+
 // Indoors the ambient is 20 °C wherever the object stands. Outdoors the
 // settlement chosen in the lists gives the temperature the kind's task is
 // designed for and, when the kind shows it, the heating period's wind; a

@@ -104,19 +104,10 @@ ProjectPlace FindProject(const ProjectTable& table, const OpenedProject& opened)
 }
 
 std::string OtherCopyQuestion(const OtherCopyChange& change) {
-  std::string done;
-  switch (change.Change) {
-    case ProjectChange::Deleted:
-      done = "удалён";
-      break;
-    case ProjectChange::Renumbered:
-      done = "получил номер \"" + change.NewNumber + "\"";
-      break;
-    default:
-      done = "изменён";
-      break;
-  }
   const bool deleted = change.Change == ProjectChange::Deleted;
+  const std::string done = deleted                                      ? "удалён"
+                           : change.Change == ProjectChange::Renumbered ? "получил номер \"" + change.NewNumber + "\""
+                                                                        : "изменён";
   return "Проект \"" + change.Number + "\" " + done +
          " в другой копии программы после того, как был открыт здесь.\r\r" +
          (deleted ? "Записать его снова из этого редактора ?" : "Записать поверх него проект из этого редактора ?") +

@@ -2,7 +2,6 @@
 
 #include <chrono>
 
-#include "file_lock.h"
 #include "store/projects_folder.h"
 
 namespace ovalto {
@@ -44,12 +43,22 @@ std::string WriteFailure(const std::string& path, const std::string& reason) {
 std::string ProjectStore::LockPath() const { return ProjectsLockPath(folder_); }
 
 std::optional<std::string> ProjectStore::Load() {
-  keepAsidePending_ = false;
-  keptAside_.clear();
   // Without the lock (a folder the user may not write) nothing is removed
   // or kept aside: another copy may be writing.
   const FileLock lock(LockPath(), kLockWait);
   if (lock.Held()) RemoveLeftoverTemporaries(folder_);
+  return Read(lock);
+}
+
+std::optional<std::string> ProjectStore::Refresh() {
+  if (StampOf(FilePath()) == stamp_) return std::nullopt;
+  const FileLock lock(LockPath(), kLockWait);
+  return Read(lock);
+}
+
+std::optional<std::string> ProjectStore::Read(const FileLock& lock) {
+  keepAsidePending_ = false;
+  keptAside_.clear();
   FileReading reading = ReadProjects(FilePath());
   table_ = std::move(reading.Table);
   stamp_ = reading.Stamp;
@@ -57,11 +66,6 @@ std::optional<std::string> ProjectStore::Load() {
   if (fileHoldsTable_) return std::nullopt;
   keepAsidePending_ = true;
   return PartReadMessage(reading.Problems, lock.Held() ? KeepAside() : std::optional<std::string>(lock.Failure()));
-}
-
-std::optional<std::string> ProjectStore::Refresh() {
-  if (StampOf(FilePath()) == stamp_) return std::nullopt;
-  return Load();
 }
 
 std::string ProjectStore::PartReadMessage(const std::vector<std::string>& problems,

@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 
+#include "file_lock.h"
 #include "files.h"
 #include "store/project_record.h"
 #include "store/project_save.h"
@@ -37,8 +38,8 @@ class ProjectStore {
   // new name before anything overwrites it. Removes first what writes killed
   // midway left in the folder.
   std::optional<std::string> Load();
-  // Load again when another copy wrote the file since this store last read
-  // or wrote it; nothing is read otherwise.
+  // Reads the file again when another copy wrote it since this store last
+  // read or wrote it; nothing is read otherwise.
   std::optional<std::string> Refresh();
 
   // Each change writes the whole file and takes effect only when the write
@@ -83,6 +84,9 @@ class ProjectStore {
     std::optional<std::string> Report;  // read again, and not whole
   };
   Base CurrentBase();
+  // Reads the file into the table, keeping it aside when it does not read
+  // whole and `lock` is held.
+  std::optional<std::string> Read(const FileLock& lock);
   std::string PartReadMessage(const std::vector<std::string>& problems,
                               const std::optional<std::string>& keepError) const;
   std::optional<std::string> KeepAside();

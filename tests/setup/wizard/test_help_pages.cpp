@@ -13,6 +13,7 @@
 #include "kinds/calc_kinds.h"
 #include "setup_test_support.h"
 #include "tables/climate_tables.h"
+#include "tree/field_text.h"
 
 namespace setup::test {
 namespace {
@@ -111,17 +112,6 @@ TEST(HelpPages, TheTasksPageListsThePipeAndTankThicknesses) {
   EXPECT_NE(page.find(series + " мм"), std::string::npos) << series;
 }
 
-std::vector<std::string> Split(const std::string& text, const std::string& separator) {
-  std::vector<std::string> parts;
-  std::size_t from = 0;
-  for (std::size_t at = text.find(separator); at != std::string::npos; at = text.find(separator, from)) {
-    parts.push_back(text.substr(from, at - from));
-    from = at + separator.size();
-  }
-  parts.push_back(text.substr(from));
-  return parts;
-}
-
 // A row of a page's table of kinds: the object and its place, the task, the sought value and
 // the other rows of the grid.
 struct KindTableRow {
@@ -134,7 +124,7 @@ std::vector<KindTableRow> KindTable(const std::string& page) {
       R"(<tr><td>([^<]*)</td><td>([^<]*)</td><td>([^<]*)</td><td class="rows">([^<]*)</td></tr>)");
   std::vector<KindTableRow> table;
   for (std::sregex_iterator at(page.begin(), page.end(), row), end; at != end; ++at) {
-    table.push_back({(*at)[1], (*at)[2], (*at)[3], Split((*at)[4], "; ")});
+    table.push_back({(*at)[1], (*at)[2], (*at)[3], ovalto::SplitPieces((*at)[4], "; ")});
   }
   return table;
 }
@@ -168,7 +158,7 @@ TEST(HelpPages, TheSystemPagesListTheRowsEachKindShows) {
       EXPECT_EQ(row.Sought, screen.Caption(sought)) << name << " on " << kind.Code;
       const std::string fullName(kind.FullName);
       EXPECT_TRUE(fullName.ends_with(", " + row.Task)) << name << " names " << kind.Code << " " << row.Task;
-      for (const std::string& part : Split(row.Object, ", ")) {
+      for (const std::string& part : ovalto::SplitPieces(row.Object, ", ")) {
         EXPECT_NE(fullName.find(part), std::string::npos) << name << " names " << kind.Code << " " << row.Object;
       }
     }

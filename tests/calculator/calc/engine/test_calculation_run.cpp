@@ -5,6 +5,7 @@
 #include "engine_inputs.h"
 #include "grid/grid_navigation.h"
 #include "kind_picker.h"
+#include "kinds/calc_kinds.h"
 #include "recording_message_boxes.h"
 
 namespace ovalto {
@@ -184,7 +185,7 @@ class CalculationRunByMouse : public ::testing::Test {
   void SetUp() override { session.Engine = &engine; }
 
   void Choose(int kind) {
-    session.PageTag = kind / 10000 == 5 ? 4 : kind / 10000;
+    session.PageTag = PageOfKind(kind);
     PickCalcKind(session, kind, [] {});
   }
   void ClickAndType(const std::string& name, const std::string& text) {

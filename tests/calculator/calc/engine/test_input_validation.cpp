@@ -23,7 +23,7 @@ class InputValidationTest : public ::testing::Test {
   // test breaks exactly one.
   void Pick(int kind) {
     session.Engine = &engine;
-    session.PageTag = kind / 10000 == 5 ? 4 : kind / 10000;
+    session.PageTag = PageOfKind(kind);
     PickCalcKind(session, kind, [] {});
     for (const VariableRecord& record : session.Variables.Records()) {
       if (record.GridRow >= 0 && record.ValueType == 'F') Type(record.Name, "1");
@@ -224,9 +224,9 @@ Climate ClimateCells(const CalcSession& session) {
 HeadlessInputs FilledGrid(int kind) {
   HeadlessInputs in;
   in.KindCode = kind;
-  in.Texts = {{"Ms_", "Сталь"}, {"Dn", "114"}, {"Dv", "250"},  {"Lv", "400"}, {"Hv", "200"}, {"De", "2000"},
-              {"He", "2000"},   {"L", "10"},   {"Tb", "90"},   {"T1", "90"},  {"T2", "80"},  {"Gm", "1000"},
-              {"Zv", "10"},     {"Wb", "5"},   {"Vlv", "50"},  {"QL", "35"},  {"Qf", "50"}};
+  in.Texts = {{"Ms_", "Сталь"}, {"Dn", "114"}, {"Dv", "250"}, {"Lv", "400"}, {"Hv", "200"}, {"De", "2000"},
+              {"He", "2000"},   {"L", "10"},   {"Tb", "90"},  {"T1", "90"},  {"T2", "80"},  {"Gm", "1000"},
+              {"Zv", "10"},     {"Wb", "5"},   {"Vlv", "50"}, {"QL", "35"},  {"Qf", "50"}};
   return in;
 }
 
@@ -249,7 +249,7 @@ TEST(InputValidationClimate, PressKeepsTheClimateThatChoosingThePlaceGave) {
         CalculationEngine engine{session};
         session.Engine = &engine;
         session.Grid.cbRG.Items = RegionListItems();
-        session.PageTag = kind.Code / 10000 == 5 ? 4 : kind.Code / 10000;
+        session.PageTag = PageOfKind(kind.Code);
         PickCalcKind(session, kind.Code, [] {});
         FillGrid(session, FilledGrid(kind.Code));
 

@@ -21,6 +21,12 @@ ProjectForm Form(std::string number, std::string treeText = "00СИСТЕМЫ¶\
   return {std::move(number), CivilDate{2026, 12, 9}, "Котельная", "Иванов", {"a", "b"}, std::move(treeText)};
 }
 
+// A new project saved under `number`, as the editor's "Сохранить" does.
+ProjectStore::SaveResult SaveNew(ProjectStore& store, std::string number) {
+  ProjectForm form = Form(std::move(number));
+  return store.Save(form, std::nullopt);
+}
+
 std::vector<std::string> FilesIn(const std::string& folder) {
   std::vector<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
@@ -38,10 +44,8 @@ TEST(ProjectStore, MissingFileIsAnEmptyTable) {
 TEST(ProjectStore, EverySaveAndDeleteIsInTheFileAtOnce) {
   testing::ProjectFolder folder;
   ProjectStore store(folder.Path());
-  ProjectForm first = Form("1");
-  ASSERT_TRUE(store.Save(first, std::nullopt).Saved());
-  ProjectForm second = Form("2");
-  const ProjectStore::SaveResult saved = store.Save(second, std::nullopt);
+  ASSERT_TRUE(SaveNew(store, "1").Saved());
+  const ProjectStore::SaveResult saved = SaveNew(store, "2");
   ASSERT_TRUE(saved.Saved());
   EXPECT_EQ(saved.Row, 1u);
 
@@ -68,8 +72,7 @@ TEST(ProjectStore, TextTypedWithSeparatorsInEveryFieldComesBackInItsPlace) {
   ProjectForm form{"N\t1¶",   CivilDate{2026, 12, 9}, "Имя\r\nпроекта",
                    "Раз¶раб", {"стр\tока¶1", "2"},    BuildTreeText(tree)};
   ASSERT_TRUE(store.Save(form, std::nullopt).Saved());
-  ProjectForm other = Form("x");
-  ASSERT_TRUE(store.Save(other, std::nullopt).Saved());
+  ASSERT_TRUE(SaveNew(store, "x").Saved());
 
   ProjectStore restarted(folder.Path());
   ASSERT_FALSE(restarted.Load());
@@ -100,8 +103,7 @@ TEST(ProjectStore, TextTheCodePageLacksIsKeptAsTheFileGivesItBack) {
   EXPECT_EQ(store.Table()[0].Note, "? = 0,04¶");
   EXPECT_EQ(store.Table()[0].TreeText, "00СИСТЕМЫ¶\t09Сеть ?¶");
 
-  ProjectForm same = Form("μ-1");
-  EXPECT_EQ(store.Save(same, std::nullopt).Check->Text, "Укажите уникальный номер проекта !")
+  EXPECT_EQ(SaveNew(store, "μ-1").Check->Text, "Укажите уникальный номер проекта !")
       << "numbers that the file would make equal";
 }
 
@@ -149,8 +151,7 @@ TEST(ProjectStore, AnUnreadableFileIsNeverOverwrittenBeforeItIsKeptBeside) {
 TEST(ProjectStore, FailedWriteLeavesTheFileAndTheTableAsTheyWere) {
   testing::ProjectFolder folder;
   ProjectStore store(folder.Path());
-  ProjectForm first = Form("1");
-  ASSERT_TRUE(store.Save(first, std::nullopt).Saved());
+  ASSERT_TRUE(SaveNew(store, "1").Saved());
   const std::string before = folder.Read("projects.iso");
   {
     // The disk fills half-way through the next write.
@@ -206,10 +207,8 @@ TEST(ProjectStore, TwoCopiesKeepWhatTheOtherSavedOrDeleted) {
   ProjectStore b(folder.Path());
   ASSERT_FALSE(a.Load());
   ASSERT_FALSE(b.Load());
-  ProjectForm first = Form("A-1");
-  ASSERT_TRUE(a.Save(first, std::nullopt).Saved());
-  ProjectForm second = Form("B-1");
-  const ProjectStore::SaveResult saved = b.Save(second, std::nullopt);
+  ASSERT_TRUE(SaveNew(a, "A-1").Saved());
+  const ProjectStore::SaveResult saved = SaveNew(b, "B-1");
   ASSERT_TRUE(saved.Saved());
   EXPECT_EQ(saved.Row, 2u);
   ASSERT_EQ(b.Table().size(), 3u) << "the list shows the merged table";
@@ -219,10 +218,8 @@ TEST(ProjectStore, TwoCopiesKeepWhatTheOtherSavedOrDeleted) {
   ProjectForm renamed = Form("B-1");
   renamed.ProjectName = "Склад";
   ASSERT_TRUE(b.Save(renamed, OpenProject(b.Table(), 2)).Saved()) << "row 2 of b is row 1 of the file now";
-  ProjectForm third = Form("A-2");
-  ASSERT_TRUE(a.Save(third, std::nullopt).Saved());
-  ProjectForm taken = Form("A-2");
-  EXPECT_EQ(b.Save(taken, std::nullopt).Check->Text, "Укажите уникальный номер проекта !")
+  ASSERT_TRUE(SaveNew(a, "A-2").Saved());
+  EXPECT_EQ(SaveNew(b, "A-2").Check->Text, "Укажите уникальный номер проекта !")
       << "the number the other copy took meanwhile";
   ASSERT_FALSE(a.Write());
   ASSERT_FALSE(b.Write());
@@ -248,8 +245,7 @@ TEST(ProjectStore, CopiesSavingAtTheSameTimeLoseNothing) {
       ProjectStore store(folder.Path());
       bool saved = !store.Load();
       for (int k = 0; k < kSaves; ++k) {
-        ProjectForm form = Form(std::to_string(copy) + "-" + std::to_string(k));
-        saved = store.Save(form, std::nullopt).Saved() && saved;
+        saved = SaveNew(store, std::to_string(copy) + "-" + std::to_string(k)).Saved() && saved;
       }
       ::_exit(saved ? 0 : 1);
     }
@@ -276,8 +272,7 @@ TEST(ProjectStore, AFieldCutWhileReadingIsReportedAndTheFileKeptBeside) {
   EXPECT_NE(message->find(folder.File("projects.iso")), std::string::npos) << *message;
   EXPECT_NE(message->find("строка 1: номер длиннее 32 знаков"), std::string::npos) << *message;
   EXPECT_NE(message->find("строка 2: дата длиннее 16 знаков"), std::string::npos) << *message;
-  ProjectForm other = Form("3");
-  ASSERT_TRUE(store.Save(other, std::nullopt).Saved());
+  ASSERT_TRUE(SaveNew(store, "3").Saved());
   EXPECT_EQ(folder.Read("projects.damaged.iso"), original);
 }
 
@@ -310,8 +305,7 @@ TEST(ProjectStore, RecordsTheUserDidNotSaveKeepWhatTheyHeld) {
   ProjectStore store(folder.Path());
   ASSERT_FALSE(store.Load());
   EXPECT_EQ(store.Table()[0].ProjectName, "Имя¶имя");
-  ProjectForm other = Form("2");
-  ASSERT_TRUE(store.Save(other, std::nullopt).Saved());
+  ASSERT_TRUE(SaveNew(store, "2").Saved());
   ASSERT_FALSE(store.Delete(1));
   EXPECT_EQ(folder.Read("projects.iso"), kept);
 }
@@ -327,8 +321,7 @@ TEST(ProjectStore, AFileTheUserMayNotWriteIsNotReplaced) {
   ASSERT_EQ(old.st_mode & 0777, 0444u);
   ProjectStore store(folder.Path());
   ASSERT_FALSE(store.Load());
-  ProjectForm form = Form("2");
-  const ProjectStore::SaveResult result = store.Save(form, std::nullopt);
+  const ProjectStore::SaveResult result = SaveNew(store, "2");
   ASSERT_TRUE(result.WriteError);
   EXPECT_EQ(*result.WriteError, "Не удалось записать файл \"" + path + "\":\rфайл доступен только для чтения");
   struct stat now {};
